@@ -1,0 +1,10 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace sg::cli {
+
+// Each subcommand registers itself on the application and stores its exit status in
+// `exitCode` when it runs.
+
+}  // namespace sg::cli

@@ -1,0 +1,27 @@
+#include <CLI/CLI.hpp>
+
+#include "Cli/CliSupport.h"
+#include "Cli/Commands.h"
+#include "Common/Diagnostics.h"
+
+int main(int argc, char** argv) {
+    // The core's diagnostic lines would mix with a file written to the standard output.
+    const sg::DiagnosticsCapture quiet;
+
+    CLI::App app{"Silvergrain: make, linearize and rescale QuadToneRIP .quad curve files",
+                 "silvergrain-cli"};
+    app.set_version_flag("--version", std::string("silvergrain-cli ") + SILVERGRAIN_VERSION);
+    app.require_subcommand(1);
+
+    int exitCode = sg::cli::exitSuccess;
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& e) {
+        return app.exit(e);  // --help and --version
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return sg::cli::exitUsage;
+    }
+    return exitCode;
+}

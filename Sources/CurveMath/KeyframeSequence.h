@@ -1,0 +1,32 @@
+#pragma once
+
+#include <vector>
+
+namespace sg {
+
+enum class InterpolationMode { linear, spline };
+
+// Key values at key times, read at any time between them. "Linear" joins neighbouring keys by
+// straight lines; "Spline" is the monotone piecewise cubic Hermite interpolation with
+// Fritsch-Carlson slopes (as MATLAB's pchip): it passes through every key, is C1, and never
+// overshoots between keys, so a monotone series stays monotone. Keys are stable-sorted by
+// time and of keys with equal times the first is kept.
+class KeyframeSequence {
+public:
+    KeyframeSequence(const std::vector<double>& times, const std::vector<double>& values,
+                     InterpolationMode mode);
+
+    // Requires at least one key.
+    double sampleAtTime(double t) const;
+
+private:
+    std::size_t segmentAt(double t) const;
+    void computeSplineSlopes();
+
+    InterpolationMode mode_;
+    std::vector<double> times_;
+    std::vector<double> values_;
+    std::vector<double> slopes_;  // spline mode only, one per key
+};
+
+}  // namespace sg

@@ -1,0 +1,102 @@
+#include "CurveMath/LumoInterpolateD.h"
+
+#include <gtest/gtest.h>
+
+#include "Common/Diagnostics.h"
+#include "CurveMath/KeyframeSequence.h"
+#include "CurveMath/StepArray256.h"
+
+namespace sg {
+namespace {
+
+TEST(LumoInterpolateD, LinearSamplesAtKOverNAndNeverTheLastKey) {
+    const LumoInterpolateD linear({0, 127.5, 255}, {0, 50, 100}, "Linear", 256);
+    ASSERT_EQ(linear.outputArray.size(), 256u);
+    EXPECT_EQ(linear.outputArray[0], 0.0);
+    EXPECT_EQ(linear.outputArray[128], 50.0);
+    EXPECT_EQ(linear.outputArray[255], 99.609375);
+    EXPECT_EQ(linear.interpolationStepValue, 1.0 / 256);
+
+    // Only the shape of the x values matters.
+    EXPECT_EQ(LumoInterpolateD({0, 0.5, 1}, {0, 50, 100}, "Linear", 256).outputArray,
+              linear.outputArray);
+    EXPECT_EQ(LumoInterpolateD({10, 137.5, 265}, {0, 50, 100}, "Linear", 256).outputArray,
+              linear.outputArray);
+}
+
+TEST(LumoInterpolateD, SampleCountsFollowTheProductRule) {
+    EXPECT_EQ(LumoInterpolateD({0, 1}, {0, 1}, "Linear", 100).outputArray.size(), 100u);
+    EXPECT_DOUBLE_EQ(LumoInterpolateD({0, 1}, {0, 1}, "Linear", 100).outputArray.back(), 0.99);
+    EXPECT_EQ(LumoInterpolateD({0, 1}, {0, 1}, "Linear", 101).outputArray.size(), 101u);
+    EXPECT_EQ(unitSampleTimes(1.0 / 256).size(), 256u);
+    // The count is that of k with k * (1/N) < 1 in doubles: 49 * (1/49) falls below 1.
+    EXPECT_EQ(unitSampleTimes(1.0 / 49).size(), 50u);
+    EXPECT_TRUE(unitSampleTimes(0.0).empty());
+}
+
+TEST(LumoInterpolateD, SplineCutsNegativeValuesLinearKeepsThem) {
+    const std::vector<double> xs{0, 1, 2, 3, 4};
+    const std::vector<double> ys{1, -2, 3, -4, 5};
+    const auto spline = LumoInterpolateD(xs, ys, "Spline", 256).outputArray;
+    const auto linear = LumoInterpolateD(xs, ys, "Linear", 256).outputArray;
+    ASSERT_EQ(spline.size(), 256u);
+    for (const double value : spline) {
+        EXPECT_GE(value, 0.0);
+    }
+    EXPECT_EQ(linear[64], -2.0);
+}
+
+TEST(LumoInterpolateD, UnknownTypeGivesNothingAndADiagnostic) {
+    const DiagnosticsCapture capture;
+    EXPECT_TRUE(LumoInterpolateD({0, 1}, {0, 1}, "linear", 256).outputArray.empty());
+    EXPECT_TRUE(LumoInterpolateD({0, 1}, {0, 1}, "SPLINE", 256).outputArray.empty());
+    EXPECT_EQ(capture.text(),
+              "needs correct interpolation type\nneeds correct interpolation type\n");
+}
+
+TEST(KeyframeSequence, SplinePassesThroughKeysAndStaysMonotone) {
+    const std::vector<double> xs{0, 0.1, 0.15, 0.5, 0.9, 1.0};
+    const std::vector<double> ys{95, 90, 70, 40, 6, 5};
+    const KeyframeSequence spline(xs, ys, InterpolationMode::spline);
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        EXPECT_DOUBLE_EQ(spline.sampleAtTime(xs[i]), ys[i]);
+    }
+    double previous = spline.sampleAtTime(0.0);
+    for (int k = 1; k <= 1000; ++k) {
+        const double value = spline.sampleAtTime(k / 1000.0);
+        EXPECT_LE(value, previous + 1e-12) << k;
+        previous = value;
+    }
+}
+
+TEST(KeyframeSequence, PinnedSlopesAndKeyRules) {
+    // Flat neighbours give a zero slope: no overshoot past a plateau.
+    const KeyframeSequence plateau({0, 1, 2, 3}, {0, 1, 1, 2}, InterpolationMode::spline);
+    EXPECT_EQ(plateau.sampleAtTime(1.5), 1.0);
+    // Two keys: the straight line.
+    EXPECT_EQ(KeyframeSequence({0, 2}, {1, 5}, InterpolationMode::spline).sampleAtTime(0.5), 2.0);
+    // One key: that value everywhere.
+    EXPECT_EQ(KeyframeSequence({3}, {7}, InterpolationMode::spline).sampleAtTime(0.2), 7.0);
+    // Unsorted keys are sorted; of equal times the first is kept.
+    const KeyframeSequence unsorted({1, 0, 1}, {10, 0, 99}, InterpolationMode::linear);
+    EXPECT_EQ(unsorted.sampleAtTime(0.5), 5.0);
+    // (0,0) (1,1) (2,4) (3,9): inner slopes 1.5 and 3.75 by the weighted harmonic mean.
+    const KeyframeSequence pchip({0, 1, 2, 3}, {0, 1, 4, 9}, InterpolationMode::spline);
+    EXPECT_DOUBLE_EQ(pchip.sampleAtTime(1.5), 2.21875);
+}
+
+TEST(MeasurementStepScale, BuiltByRepeatedAddition) {
+    const auto scale = MeasurementStepScale::forPatchCount(21);
+    ASSERT_EQ(scale.scale.size(), 21u);
+    EXPECT_EQ(scale.stepValue, (255.0 / 20) / 255.0);
+    double x = 0.0;
+    for (std::size_t i = 0; i < 21; ++i) {
+        EXPECT_EQ(scale.scale[i], x);
+        x += scale.stepValue;
+    }
+    EXPECT_NEAR(scale.scale.back(), 1.0, 1e-12);
+    EXPECT_EQ(MeasurementStepScale::forPatchCount(1).scale, std::vector<double>{0.0});
+}
+
+}  // namespace
+}  // namespace sg
