@@ -7,4 +7,6 @@ namespace sg::cli {
 // Each subcommand registers itself on the application and stores its exit status in
 // `exitCode` when it runs.
 
+void registerGutenprintCommand(CLI::App& app, int& exitCode);
+
 }  // namespace sg::cli

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
 
     int exitCode = sg::cli::exitSuccess;
+    sg::cli::registerGutenprintCommand(app, exitCode);
 
     try {
         app.parse(argc, argv);

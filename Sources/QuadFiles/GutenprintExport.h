@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Common/Alert.h"
+#include "QuadFiles/QuadCurve.h"
+
+namespace sg {
+
+// The paper name written into every file: the folder's last path component, also when the
+// path ends in a separator or is relative.
+std::string gutenprintPaperName(const std::filesystem::path& folder);
+
+// Writes one Gutenprint XML file per channel name into `folder`, channel i under name i.
+// A folder that does not exist writes nothing and says nothing (it went away after the
+// dialog). Channels whose file name is empty or already taken in this export are written as
+// "Channel<N>.xml" (N counted from 1). Every file that can be written is; the failures come
+// back together in one "Failed to Export Gutenprint XML" alert.
+Outcome exportGutenprintXML(const QuadCurve& quad, const std::vector<std::string>& channelNames,
+                            const std::filesystem::path& folder);
+
+}  // namespace sg

@@ -1,0 +1,92 @@
+#include "QuadFiles/GutenprintInkXML.h"
+
+#include <array>
+#include <utility>
+
+#include "Common/Numbers.h"
+
+namespace sg {
+namespace {
+
+struct NamedInk {
+    std::string_view key;
+    std::string_view fileName;
+};
+
+// Identifiers first, so that MK, PK, R, B and GL get names of their own instead of falling
+// to a prefix ("# MK" would otherwise be Magenta's and overwrite its file).
+constexpr std::array<NamedInk, 15> fileNamesByIdentifier = {{
+    {"K", "Black.xml"},
+    {"C", "Cyan.xml"},
+    {"M", "Magenta.xml"},
+    {"Y", "Yellow.xml"},
+    {"LC", "LightCyan.xml"},
+    {"LM", "LightMagenta.xml"},
+    {"LK", "LightBlack.xml"},
+    {"LLK", "LightLightBlack.xml"},
+    {"OR", "Orange.xml"},
+    {"GR", "Green.xml"},
+    {"MK", "MatteBlack.xml"},
+    {"PK", "PhotoBlack.xml"},
+    {"R", "Red.xml"},
+    {"B", "Blue.xml"},
+    {"GL", "GlossOptimizer.xml"},
+}};
+
+// The first prefix that matches wins.
+constexpr std::array<NamedInk, 10> fileNamesByPrefix = {{
+    {"# K", "Black.xml"},
+    {"# C", "Cyan.xml"},
+    {"# M", "Magenta.xml"},
+    {"# Y", "Yellow.xml"},
+    {"# LC", "LightCyan.xml"},
+    {"# LM", "LightMagenta.xml"},
+    {"# LK", "LightBlack.xml"},
+    {"# LLK", "LightLightBlack.xml"},
+    {"# OR", "Orange.xml"},
+    {"# GR", "Green.xml"},
+}};
+
+}  // namespace
+
+std::string gutenprintChannelFileName(std::string_view channelName) {
+    if (channelName.starts_with("# ")) {
+        std::string_view identifier = channelName.substr(2);
+        identifier = identifier.substr(0, identifier.find(' '));
+        for (const NamedInk& ink : fileNamesByIdentifier) {
+            if (ink.key == identifier) {
+                return std::string(ink.fileName);
+            }
+        }
+    }
+    for (const NamedInk& ink : fileNamesByPrefix) {
+        if (channelName.starts_with(ink.key)) {
+            return std::string(ink.fileName);
+        }
+    }
+    return {};
+}
+
+GutenprintInkXML::GutenprintInkXML(std::vector<double> quadArray, std::string channelName,
+                                   std::string paperName)
+    : channelName(std::move(channelName)),
+      quadArray(std::move(quadArray)),
+      paperName(std::move(paperName)) {
+    channelFileName = gutenprintChannelFileName(this->channelName);
+
+    lut = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    lut += "<!-- " + this->paperName + " -->\n";
+    lut += "<channelname>\n" + this->channelName + "\n</channelname>\n";
+    lut += "<gutenprint>\n";
+    lut += "<curve wrap=\"nowrap\" type=\"spline\" gamma=\"0\">\n";
+    // The count stays 256 whatever the number of values.
+    lut += "<sequence count=\"256\" lower-bound=\"0\" upper-bound=\"65535\">\n";
+    for (const double value : this->quadArray) {
+        // "%.0f": nearest integer, halves to even, sign kept, no clamping.
+        lut += formatFixed(value, 0);
+        lut += '\n';
+    }
+    lut += "</sequence>\n</curve>\n</gutenprint>";
+}
+
+}  // namespace sg

@@ -1,0 +1,255 @@
+#include "QuadFiles/QuadDataFile.h"
+
+#include <algorithm>
+#include <array>
+
+#include "Common/Numbers.h"
+#include "Common/Strings.h"
+#include "Common/TextFiles.h"
+#include "QuadFiles/InkChannelSet.h"
+#include "QuadFiles/QuadChannelBlock.h"
+
+namespace sg {
+namespace {
+
+constexpr std::size_t valuesPerChannel = 256;
+// Comment lines searched for the first label; the line after them is the label, whatever it says.
+constexpr std::size_t maximumHeaderCommentLines = 51;
+constexpr std::string_view toolNotesLine = "# Halidewerk Silvergrain v2";
+constexpr std::string_view exampleHeaderLine = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK";
+constexpr char endOfFileMarker = '\x1A';
+
+bool isFirstChannelLabel(std::string_view line) {
+    static constexpr std::array<std::string_view, 6> labels = {
+        "# K Curve", "# K curve", "# K CURVE", "# MK Curve", "# MK curve", "# MK CURVE"};
+    return std::find(labels.begin(), labels.end(), line) != labels.end();
+}
+
+// "# LC Curve", "# k curve": a label line, which a short channel runs into.
+bool looksLikeLabel(std::string_view line) {
+    if (!line.starts_with("# ") || line.size() < 7) {
+        return false;
+    }
+    std::string ending(line.substr(line.size() - 6));
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    return ending == " curve";
+}
+
+// A line of the file as an alert quotes it: long lines shortened.
+std::string quotedLine(std::string_view line) {
+    constexpr std::size_t longest = 40;
+    if (line.size() <= longest) {
+        return "\"" + std::string(line) + "\"";
+    }
+    // Cut before a UTF-8 continuation byte would split a character.
+    std::size_t cut = longest;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return "\"" + std::string(line.substr(0, cut)) + "...\"";
+}
+
+// A DOS end-of-file byte after the last value, possibly followed by line ends.
+void dropEndOfFileMarker(std::string& text) {
+    const std::size_t last = text.find_last_not_of("\r\n");
+    if (last != std::string::npos && text[last] == endOfFileMarker) {
+        text.erase(last, 1);
+    }
+}
+
+// Reads the lines of a recognised file into a new object, or names the first problem.
+class QuadLineParser {
+public:
+    QuadLineParser(const std::vector<std::string>& lines, int channelCount)
+        : lines_(lines), channelCount_(static_cast<std::size_t>(channelCount)) {
+        const auto lastText = std::find_if(lines.rbegin(), lines.rend(),
+                                           [](const std::string& line) { return !line.empty(); });
+        endLine_ = static_cast<std::size_t>(lines.rend() - lastText);
+    }
+
+    // Fills the parsed fields of `file`, or returns the informative text of the refusal.
+    std::optional<std::string> parseInto(QuadDataFile& file) {
+        if (auto problem = readHeaderBlock(file)) {
+            return problem;
+        }
+        for (std::size_t channel = 0; channel < channelCount_; ++channel) {
+            if (auto problem = readInkChannel(file, channel)) {
+                return problem;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::string lineName(std::size_t index) const { return "Line " + std::to_string(index + 1); }
+
+    // Nothing but empty lines from `next_` on: the file has ended.
+    bool atEnd() const { return next_ >= endLine_; }
+
+    std::string endedText(std::string_view before) const {
+        return "The file ends at line " + std::to_string(endLine_) + ", before " +
+               std::string(before) + ".";
+    }
+
+    static std::string channelName(std::size_t channel, std::string_view label) {
+        return "channel " + std::to_string(channel + 1) + " (" + quotedLine(label) + ")";
+    }
+
+    std::optional<std::string> readHeaderBlock(QuadDataFile& file) {
+        file.printerInfo = {lines_[0]};
+        next_ = 1;
+        for (std::size_t taken = 0; taken < maximumHeaderCommentLines && next_ < lines_.size();
+             ++taken) {
+            const std::string& line = lines_[next_];
+            if (isFirstChannelLabel(line)) {
+                break;
+            }
+            // Older merge files have no labels: their values would vanish into the notes.
+            if (parseDecimal(line)) {
+                return lineName(next_) + " holds the value " + quotedLine(line) +
+                       " before any channel label; each channel must begin with a label line "
+                       "such as \"# K Curve\".";
+            }
+            file.printerInfo.push_back(line);
+            ++next_;
+        }
+        const std::vector<std::string> comments(file.printerInfo.begin() + 1,
+                                                file.printerInfo.end());
+        file.processNotes = replaceAll(joinStrings(comments, "\n"), "# ", "");
+        return std::nullopt;
+    }
+
+    std::optional<std::string> readInkChannel(QuadDataFile& file, std::size_t channel) {
+        if (atEnd()) {
+            return endedText(channel == 0 ? std::string("the first channel label")
+                                          : "the label of channel " + std::to_string(channel + 1));
+        }
+        const std::string& label = lines_[next_];
+        if (parseDecimal(label)) {
+            std::string text = lineName(next_) + " holds the value " + quotedLine(label) +
+                               " where the label of channel " + std::to_string(channel + 1) +
+                               " should be";
+            if (channel > 0) {
+                text += "; " + channelName(channel - 1, file.inkList.back()) +
+                        " has more than 256 values";
+            }
+            return text + ".";
+        }
+        ++next_;
+
+        std::vector<double> values;
+        values.reserve(valuesPerChannel);
+        for (std::size_t level = 0; level < valuesPerChannel; ++level, ++next_) {
+            if (atEnd()) {
+                return endedText("the 256th value of " + channelName(channel, label));
+            }
+            const std::string& line = lines_[next_];
+            const std::optional<double> value = parseDecimal(line);
+            if (!value) {
+                return notANumberText(line, level, channel, label);
+            }
+            values.push_back(*value);
+        }
+        file.inkList.push_back(label);
+        file.inputQuadCurveArray.push_back(std::move(values));
+        return std::nullopt;
+    }
+
+    std::string notANumberText(std::string_view line, std::size_t level, std::size_t channel,
+                               std::string_view label) const {
+        const std::string where =
+            "value " + std::to_string(level + 1) + " of " + channelName(channel, label);
+        if (line.empty()) {
+            return lineName(next_) + " is empty where " + where + " should be.";
+        }
+        if (level > 0 && looksLikeLabel(line)) {
+            return lineName(next_) + ": " + quotedLine(line) + " is not a number; " +
+                   channelName(channel, label) + " has only " + std::to_string(level) + " values.";
+        }
+        return lineName(next_) + ": " + quotedLine(line) + " is not a number; it should be " +
+               where + ".";
+    }
+
+    const std::vector<std::string>& lines_;
+    std::size_t channelCount_;
+    std::size_t endLine_ = 0;  // number of the last line that is not empty
+    std::size_t next_ = 0;
+};
+
+Result<QuadDataFile> refusal(std::string informativeText) {
+    return Result<QuadDataFile>::failure(
+        Alert{std::string(QuadDataFile::loadFailureTitle), std::move(informativeText)});
+}
+
+}  // namespace
+
+Result<QuadDataFile> QuadDataFile::load(const std::filesystem::path& path) {
+    auto bytes = readFileBytes(path);
+    if (!bytes) {
+        return refusal(bytes.error());
+    }
+    return fromBytes(fileNameOf(path), bytes.value());
+}
+
+Result<QuadDataFile> QuadDataFile::fromBytes(std::string fileName, std::string_view bytes) {
+    auto decoded = decodeText(bytes);
+    if (!decoded) {
+        return refusal(decoded.error());
+    }
+    std::string text = std::move(decoded).value();
+    dropEndOfFileMarker(text);
+
+    QuadDataFile file;
+    file.quadCurveFileName = std::move(fileName);
+    file.rawQuadData = splitString(removeCharacters(text, "\r"), '\n');
+    if (!file.checkIfQuad()) {
+        const std::string& first = file.rawQuadData.front();
+        if (first.empty()) {
+            return refusal(
+                "Line 1 is empty; the file must begin with a QuadToneRIP header line "
+                "such as \"" +
+                std::string(exampleHeaderLine) + "\".");
+        }
+        return refusal("Line 1 is not a QuadToneRIP header line such as \"" +
+                       std::string(exampleHeaderLine) + "\".");
+    }
+    file.numInks = file.numberOfInks();
+    QuadLineParser parser(file.rawQuadData, file.numInks);
+    if (auto problem = parser.parseInto(file)) {
+        return refusal(std::move(*problem));
+    }
+    file.quadHeaders = file.inkList;
+    return file;
+}
+
+bool QuadDataFile::checkIfQuad() const {
+    return numberOfInks() > 0;
+}
+
+int QuadDataFile::numberOfInks() const {
+    return rawQuadData.empty() ? 0 : channelCountOfHeaderLine(rawQuadData.front());
+}
+
+std::string QuadDataFile::addProcessNotesToFinalQuadHeader() const {
+    if (!processNotes) {
+        return std::string(toolNotesLine);
+    }
+    return "# " + replaceAll(*processNotes, "\n", "\n# ");
+}
+
+std::optional<std::string> QuadDataFile::quadFileText(const QuadCurve& quad) const {
+    if (inkList.empty() || printerInfo.empty()) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines = {printerInfo.front()};
+    std::vector<std::string> notes = splitString(addProcessNotesToFinalQuadHeader(), '\n');
+    if (!notes.front().starts_with("# Halidewerk")) {
+        lines.emplace_back(toolNotesLine);
+    }
+    lines.insert(lines.end(), notes.begin(), notes.end());
+    appendQuadChannelBlock(lines, inkList, quad);
+    return joinStrings(lines, "\n");
+}
+
+}  // namespace sg

@@ -1,0 +1,186 @@
+#include "QuadFiles/GutenprintExport.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "QuadFiles/GutenprintInkXML.h"
+#include "QuadFiles/InkList.h"
+#include "QuadFiles/QuadDataFile.h"
+#include "QuadTestText.h"
+
+namespace sg {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(GutenprintInkXML, WritesTheCurveFileExactly) {
+    const GutenprintInkXML xml({1234.4, 1234.5, 1235.5, 65535.0, -0.6, 2.5, 0.0}, "# K Curve",
+                               "Baryta 300");
+    EXPECT_EQ(xml.lut,
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<!-- Baryta 300 -->\n"
+              "<channelname>\n"
+              "# K Curve\n"
+              "</channelname>\n"
+              "<gutenprint>\n"
+              "<curve wrap=\"nowrap\" type=\"spline\" gamma=\"0\">\n"
+              "<sequence count=\"256\" lower-bound=\"0\" upper-bound=\"65535\">\n"
+              "1234\n1234\n1236\n65535\n-1\n2\n0\n"
+              "</sequence>\n"
+              "</curve>\n"
+              "</gutenprint>");
+    EXPECT_EQ(xml.channelFileName, "Black.xml");
+    EXPECT_EQ(xml.paperName, "Baryta 300");
+
+    // 256 values: 256 value lines between the sequence tags and nothing else changes.
+    const GutenprintInkXML full(std::vector<double>(256, 70000.0), "# LLK Curve", "");
+    EXPECT_EQ(std::count(full.lut.begin(), full.lut.end(), '\n'), 256 + 10);
+    EXPECT_NE(full.lut.find("\n70000\n</sequence>"), std::string::npos);
+    EXPECT_NE(full.lut.find("<!--  -->\n"), std::string::npos);
+}
+
+TEST(GutenprintInkXML, NamesFilesByChannelIdentifierThenByPrefix) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"# K Curve", "Black.xml"},
+        {"# K curve", "Black.xml"},
+        {"# K CURVE", "Black.xml"},
+        {"# LK Curve", "LightBlack.xml"},
+        {"# LLK Curve", "LightLightBlack.xml"},
+        {"# OR curve", "Orange.xml"},
+        {"# GR CURVE", "Green.xml"},
+        {"# MK curve", "MatteBlack.xml"},
+        {"# PK Curve", "PhotoBlack.xml"},
+        {"# R Curve", "Red.xml"},
+        {"# B Curve", "Blue.xml"},
+        {"# GL curve", "GlossOptimizer.xml"},
+        // Unknown identifiers fall back to the prefixes, the first match winning.
+        {"# Kx Curve", "Black.xml"},
+        {"# MKX", "Magenta.xml"},
+        {"# LLKK", "LightLightBlack.xml"},
+        {"# LCM", "LightCyan.xml"},
+        {"# k curve", ""},
+        {"# Z Curve", ""},
+        {"#K Curve", ""},
+        {"", ""},
+    };
+    for (const auto& [label, fileName] : rows) {
+        EXPECT_EQ(gutenprintChannelFileName(label), fileName) << label;
+    }
+}
+
+class GutenprintExportFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root = fs::temp_directory_path() /
+               ("silvergrain-gutenprint-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(root);
+        folder = root / "Baryta 300";
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    std::vector<std::string> filesIn(const fs::path& where) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(where)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    static std::string contentOf(const fs::path& file) {
+        std::ifstream stream(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    }
+
+    fs::path root;
+    fs::path folder;
+};
+
+TEST_F(GutenprintExportFolder, WritesOneFilePerChannelNamedAfterItsInk) {
+    const QuadCurve curve = quadtest::numberedCurve(8);
+    // The trailing separator must not take the paper name away.
+    EXPECT_EQ(exportGutenprintXML(curve, InkList::inkListfor8Ink, folder.string() + "/"),
+              std::nullopt);
+    const std::vector<std::string> expected = {
+        "Black.xml",           "Cyan.xml",         "LightBlack.xml", "LightCyan.xml",
+        "LightLightBlack.xml", "LightMagenta.xml", "Magenta.xml",    "Yellow.xml"};
+    EXPECT_EQ(filesIn(folder), expected);
+    EXPECT_EQ(contentOf(folder / "LightBlack.xml"),
+              GutenprintInkXML(curve[6], "# LK Curve", "Baryta 300").lut);
+    EXPECT_NE(contentOf(folder / "Black.xml").find("\n<!-- Baryta 300 -->\n"), std::string::npos);
+
+    // Exporting again replaces the files.
+    const QuadCurve zeros(8, std::vector<double>(256, 0.0));
+    EXPECT_EQ(exportGutenprintXML(zeros, InkList::inkListfor8Ink, folder), std::nullopt);
+    EXPECT_EQ(filesIn(folder).size(), 8u);
+    EXPECT_EQ(contentOf(folder / "Black.xml"),
+              GutenprintInkXML(zeros[0], "# K Curve", "Baryta 300").lut);
+}
+
+TEST_F(GutenprintExportFolder, GivesEveryChannelItsOwnFile) {
+    const auto mk = QuadDataFile::load(quadtest::fixturePath("mk-set.quad"));
+    ASSERT_TRUE(mk.ok());
+    EXPECT_EQ(exportGutenprintXML(mk.value().inputQuadCurveArray, mk.value().inkList, folder),
+              std::nullopt);
+    EXPECT_EQ(
+        filesIn(folder),
+        (std::vector<std::string>{"Cyan.xml", "GlossOptimizer.xml", "Magenta.xml", "MatteBlack.xml",
+                                  "Orange.xml", "PhotoBlack.xml", "Red.xml", "Yellow.xml"}));
+    EXPECT_NE(contentOf(folder / "GlossOptimizer.xml").find("\n15000\n15000\n"), std::string::npos);
+
+    const fs::path other = root / "other";
+    fs::create_directories(other);
+    const QuadCurve curve = quadtest::numberedCurve(5);
+    EXPECT_EQ(
+        exportGutenprintXML(curve, {"# K Curve", "# K curve", "# Z Curve", "", "# C Curve"}, other),
+        std::nullopt);
+    EXPECT_EQ(filesIn(other), (std::vector<std::string>{"Black.xml", "Channel2.xml", "Channel3.xml",
+                                                        "Channel4.xml", "Cyan.xml"}));
+    EXPECT_EQ(contentOf(other / "Channel2.xml"),
+              GutenprintInkXML(curve[1], "# K curve", "other").lut);
+}
+
+TEST_F(GutenprintExportFolder, WritesNothingIntoAFolderThatIsGone) {
+    EXPECT_EQ(
+        exportGutenprintXML(quadtest::numberedCurve(4), InkList::inkListfor4Ink, root / "gone"),
+        std::nullopt);
+    EXPECT_FALSE(fs::exists(root / "gone"));
+    EXPECT_EQ(filesIn(root), std::vector<std::string>{"Baryta 300"});
+}
+
+TEST_F(GutenprintExportFolder, CollectsFailedFilesInOneAlertAndWritesTheRest) {
+    fs::create_directory(folder / "Black.xml");
+    fs::create_directory(folder / "Magenta.xml");
+    const Outcome outcome =
+        exportGutenprintXML(quadtest::numberedCurve(4), InkList::inkListfor4Ink, folder);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(*outcome, (Alert{"Failed to Export Gutenprint XML",
+                               "Black.xml: Is a directory\nMagenta.xml: Is a directory"}));
+    EXPECT_TRUE(fs::is_regular_file(folder / "Cyan.xml"));
+    EXPECT_TRUE(fs::is_regular_file(folder / "Yellow.xml"));
+    // No temporary file is left behind by the failed writes.
+    EXPECT_EQ(filesIn(folder).size(), 4u);
+
+    // A file where the folder should be: every channel fails, and says so.
+    std::ofstream(root / "plain") << "x";
+    const Outcome notAFolder =
+        exportGutenprintXML(quadtest::numberedCurve(2), {"# K Curve", "# C Curve"}, root / "plain");
+    ASSERT_TRUE(notAFolder.has_value());
+    EXPECT_EQ(notAFolder->informativeText, "Black.xml: Not a directory\nCyan.xml: Not a directory");
+}
+
+TEST(GutenprintPaperName, IsTheFoldersOwnName) {
+    EXPECT_EQ(gutenprintPaperName("/papers/Baryta 300"), "Baryta 300");
+    EXPECT_EQ(gutenprintPaperName("/papers/Baryta 300/"), "Baryta 300");
+    EXPECT_EQ(gutenprintPaperName("/papers/Baryta 300//"), "Baryta 300");
+    EXPECT_EQ(gutenprintPaperName("/papers/./Hahnem\xC3\xBChle/."), "Hahnem\xC3\xBChle");
+    EXPECT_EQ(gutenprintPaperName("."), fs::current_path().filename().string());
+}
+
+}  // namespace
+}  // namespace sg

@@ -1,0 +1,71 @@
+#include "QuadFiles/InkChannelSet.h"
+
+#include <gtest/gtest.h>
+
+#include "QuadFiles/InkList.h"
+#include "QuadFiles/InkName.h"
+
+namespace sg {
+namespace {
+
+TEST(InkChannelSet, RecognisesOnlyTheSevenHeaderLinesExactly) {
+    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y"), 4);
+    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y,LC,LM"), 6);
+    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y,LC,LM,LK"), 7);
+    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR"), 10);
+    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP MK,C,M,Y,R,B,PK,GL"), 8);
+    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP MK,C,M,Y,R,OR,PK,GL"), 8);
+
+    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK "), 0);
+    EXPECT_EQ(channelCountOfHeaderLine(" ## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK"), 0);
+    EXPECT_EQ(channelCountOfHeaderLine("## quadtonerip k,c,m,y"), 0);
+    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP KCMYcmk"), 0);
+    EXPECT_EQ(channelCountOfHeaderLine(""), 0);
+}
+
+// Display name p of a list names channel p - 1 of the label list of the same size.
+TEST(InkList, DisplayNamesAndLabelsDescribeTheSameChannels) {
+    using enum InkName;
+    const std::vector<InkName> order = {K, C, M, Y, LC, LM, LK, LLK, OR, GR};
+    const std::vector<std::pair<const std::vector<std::string>*, const std::vector<std::string>*>>
+        lists = {{&InkList::inkListfor4Ink, &InkList::inkNamesfor4Ink},
+                 {&InkList::inkListfor6Ink, &InkList::inkNamesfor6Ink},
+                 {&InkList::inkListfor8Ink, &InkList::inkNamesFor8Ink},
+                 {&InkList::inkListfor10Ink, &InkList::inkNamesFor10Ink}};
+    for (const auto& [labels, names] : lists) {
+        ASSERT_EQ(names->size(), labels->size() + 2);
+        EXPECT_EQ(names->front(), "Select Ink");
+        EXPECT_EQ(names->back(), "Not Used");
+        for (std::size_t c = 0; c < labels->size(); ++c) {
+            EXPECT_EQ((*labels)[c], "# " + std::string(inkNameText(order[c])) + " Curve");
+            EXPECT_EQ((*names)[c + 1], inkDisplayName(order[c]).value());
+        }
+    }
+    EXPECT_EQ(InkList::inkNamesFor10Ink[8], "Light Light Black");
+}
+
+TEST(InkList, PrinterModelsChooseTheirLists) {
+    struct Row {
+        const char* model;
+        const std::vector<std::string>* names;
+        const std::vector<std::string>* labels;
+    };
+    const Row rows[] = {
+        {"1400-1430", &InkList::inkNamesfor6Ink, &InkList::inkListfor6Ink},
+        {"P800", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink},
+        {"x800-x890", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink},
+        // Ten channels, but only the eight gray-capable inks to choose from.
+        {"x900", &InkList::inkNamesFor8Ink, &InkList::inkListfor10Ink},
+        {"P5000-P7000-P9000", &InkList::inkNamesFor10Ink, &InkList::inkListfor10Ink},
+        {"x600", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink},
+        {"X900", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.model);
+        EXPECT_EQ(&inkNamesForPrinterModel(row.model), row.names);
+        EXPECT_EQ(&inkChannelsForPrinterModel(row.model), row.labels);
+    }
+}
+
+}  // namespace
+}  // namespace sg
