@@ -8,5 +8,7 @@ namespace sg::cli {
 // `exitCode` when it runs.
 
 void registerGutenprintCommand(CLI::App& app, int& exitCode);
+void registerLinearizeCommand(CLI::App& app, int& exitCode);
+void registerMeasurementsCommand(CLI::App& app, int& exitCode);
 
 }  // namespace sg::cli

@@ -1,0 +1,56 @@
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "Cli/CliSupport.h"
+#include "Cli/Commands.h"
+#include "Common/Numbers.h"
+#include "MeasurementData/MeasurementDataFile.h"
+
+namespace sg::cli {
+namespace {
+
+struct MeasurementsOptions {
+    std::string input;
+    bool automatic = false;
+};
+
+int runMeasurements(const MeasurementsOptions& options) {
+    const auto file = MeasurementDataFile::load(options.input);
+    if (!file) {
+        return refuse(file.error());
+    }
+    // A script has no tool to keep a flag for; a fresh one per run, as at start-up.
+    bool measurementDataLoadingError = true;
+    const auto series =
+        options.automatic
+            ? loadAutomaticMeasurementSeries(file.value(), measurementDataLoadingError)
+            : loadMeasurementSeries(file.value(), measurementDataLoadingError);
+    if (!series) {
+        return refuse(series.error());
+    }
+    std::string text = file.value().detectFileType() + '\n';
+    for (const double value : series.value()) {
+        text += formatShortest(value);
+        text += '\n';
+    }
+    std::cout << text << std::flush;
+    return std::cout ? exitSuccess : exitRefused;
+}
+
+}  // namespace
+
+void registerMeasurementsCommand(CLI::App& app, int& exitCode) {
+    auto options = std::make_shared<MeasurementsOptions>();
+    CLI::App* command = app.add_subcommand(
+        "measurements",
+        "Print the format of a measurement file and the L* series the linearization tool "
+        "would store, one value per line");
+    command->add_option("FILE", options->input, "The measurement file")->required();
+    command->add_flag("--automatic", options->automatic,
+                      "Read it as the automatic curve creation tool does: CGATS only, every "
+                      "value unaveraged");
+    command->callback([options, &exitCode] { exitCode = runMeasurements(*options); });
+}
+
+}  // namespace sg::cli

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Common/Diagnostics.h"
+#include "MeasurementData/MeasurementAverager.h"
+
+namespace sg {
+namespace {
+
+// Patch k of print r: distinct per patch, close between prints.
+double sample(int k, int r) {
+    return 100.0 - 3.0 * k + 0.1 * r;
+}
+
+MeasurementAverager averaged(const std::vector<double>& values) {
+    MeasurementAverager averager;
+    averager.inputMeasurements = values;
+    averager.averageMeasurements();
+    return averager;
+}
+
+TEST(MeasurementAveragerTest, PatchCountTableDecidesPatchesAndSamples) {
+    struct Row {
+        int count;
+        int targetSize;
+        int samplesPerStep;
+    };
+    // 357 fits 21 and 51, 258 fits 86 and 129: the earlier row wins. 128 alone is row five;
+    // its multiples are not.
+    const std::vector<Row> rows = {
+        {21, 21, 1},   {42, 21, 2},   {63, 21, 3},   {357, 21, 17}, {51, 51, 1},
+        {102, 51, 2},  {86, 86, 1},   {258, 86, 3},  {101, 101, 1}, {202, 101, 2},
+        {128, 128, 1}, {129, 129, 1}, {387, 129, 3}, {256, 256, 1}, {512, 256, 2},
+        {768, 256, 3}, {384, 0, 1},   {640, 0, 1},   {100, 0, 1},
+    };
+    for (const Row& row : rows) {
+        MeasurementAverager averager;
+        averager.inputMeasurements.assign(static_cast<std::size_t>(row.count), 50.0);
+        const DiagnosticsCapture capture;
+        EXPECT_EQ(averager.findSamplesPerStep(), row.samplesPerStep) << row.count;
+        EXPECT_EQ(averager.targetSize, row.targetSize) << row.count;
+        EXPECT_EQ(capture.text(), row.targetSize == 0 ? "1.0\n" : "") << row.count;
+    }
+}
+
+TEST(MeasurementAveragerTest, SingleSamplesAreNotAveraged) {
+    for (const int count : {21, 51, 86, 101, 128, 129, 256, 100, 384}) {
+        const DiagnosticsCapture capture;
+        const MeasurementAverager averager = averaged(std::vector<double>(count, 42.0));
+        EXPECT_TRUE(averager.averagedMeasurements.empty()) << count;
+        EXPECT_TRUE(averager.sortedInputMeasurements.empty()) << count;
+    }
+}
+
+TEST(MeasurementAveragerTest, PrintsListedOneAfterAnotherAreRegrouped) {
+    std::vector<double> values;
+    for (int r = 0; r < 3; ++r) {
+        for (int k = 0; k < 21; ++k) {
+            values.push_back(sample(k, r));
+        }
+    }
+    const DiagnosticsCapture capture;
+    const MeasurementAverager averager = averaged(values);
+
+    ASSERT_EQ(averager.averagedMeasurements.size(), 21u);
+    EXPECT_EQ(averager.averagedMeasurements[0], (values[0] + values[21] + values[42]) / 3);
+    for (int k = 0; k < 21; ++k) {
+        EXPECT_DOUBLE_EQ(averager.averagedMeasurements[static_cast<std::size_t>(k)], sample(k, 1));
+    }
+    EXPECT_EQ(averager.sortedInputMeasurements[1], values[21]);
+    EXPECT_EQ(averager.i, 21);
+    EXPECT_EQ(averager.j, 63);
+    // The middle window (indices 30..32) holds patches 9..11 of the second print.
+    EXPECT_EQ(capture.text(),
+              "midpoint labL 73.1\nlocal samples for sorting: 73.1, 70.1, 67.1\n3\n"
+              "need sorting into array before averaging\n");
+}
+
+TEST(MeasurementAveragerTest, RepeatsNextToEachOtherAreAveragedInPlace) {
+    std::vector<double> values;
+    for (int k = 0; k < 21; ++k) {
+        for (int r = 0; r < 3; ++r) {
+            values.push_back(sample(k, r));
+        }
+    }
+    const DiagnosticsCapture capture;
+    const MeasurementAverager averager = averaged(values);
+
+    EXPECT_EQ(averager.sortedInputMeasurements, values);
+    ASSERT_EQ(averager.averagedMeasurements.size(), 21u);
+    for (std::size_t k = 0; k < 21; ++k) {
+        EXPECT_EQ(averager.averagedMeasurements[k],
+                  (values[3 * k] + values[3 * k + 1] + values[3 * k + 2]) / 3);
+    }
+    EXPECT_EQ(capture.text().find("need sorting"), std::string::npos);
+}
+
+TEST(MeasurementAveragerTest, RepeatTestOfTheParsersPrefersLargeWedges) {
+    EXPECT_EQ(MeasurementAverager::repeatCount(21), 1.0);
+    EXPECT_EQ(MeasurementAverager::repeatCount(42), 2.0);
+    EXPECT_EQ(MeasurementAverager::repeatCount(63), 3.0);
+    EXPECT_EQ(MeasurementAverager::repeatCount(102), 2.0);
+    EXPECT_EQ(MeasurementAverager::repeatCount(252), 12.0);
+    EXPECT_EQ(MeasurementAverager::repeatCount(256), 2.0);  // from 128, before 21 or 51
+    EXPECT_EQ(MeasurementAverager::repeatCount(128), 1.0);
+    EXPECT_EQ(MeasurementAverager::repeatCount(129), 0.0);
+    EXPECT_EQ(MeasurementAverager::repeatCount(260), 0.0);
+    EXPECT_EQ(MeasurementAverager::repeatCount(957), 0.0);
+    EXPECT_EQ(MeasurementAverager::repeatCount(0), 0.0);
+}
+
+}  // namespace
+}  // namespace sg
