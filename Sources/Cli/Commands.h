@@ -8,6 +8,7 @@ namespace sg::cli {
 // `exitCode` when it runs.
 
 void registerGutenprintCommand(CLI::App& app, int& exitCode);
+void registerLevelsCommand(CLI::App& app, int& exitCode);
 void registerLinearizeCommand(CLI::App& app, int& exitCode);
 void registerMeasurementsCommand(CLI::App& app, int& exitCode);
 

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
 
     int exitCode = sg::cli::exitSuccess;
     sg::cli::registerGutenprintCommand(app, exitCode);
+    sg::cli::registerLevelsCommand(app, exitCode);
     sg::cli::registerLinearizeCommand(app, exitCode);
     sg::cli::registerMeasurementsCommand(app, exitCode);
 

@@ -1,0 +1,207 @@
+// silvergrain-cli linearize: the Linearization tool driven from a script.
+//
+// The file it writes is byte-identical to the tool's save for the same settings because it
+// calls the same LinearizationTool methods a user's actions reach, in this order:
+//   1. loadMeasurements(--measurements)
+//   2. setMovingAverageWindow(--window, default 0)
+//   3. setSplineSmoothingPercentage(--spline, default 1)
+//   4. setControlPoint(shadow, then midtone, then highlight) for each point given; a point
+//      whose new input would cross a point not yet moved waits until that one has moved, as
+//      a user would move them
+//   5. loadQuadFile(--quad)
+//   6. saveLinearizedCurveFile(--output, notes), or linearizedQuadFileText(notes) for the
+//      standard output; the notes are the curve file's own, or the text of --notes-file as
+//      it stands
+//   7. exportGutenprintXML(--gutenprint) when given
+// The result depends only on the settings reached, not on the order they were made in: each
+// action recomputes the correction and the linearization from scratch.
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "Cli/CliSupport.h"
+#include "Cli/Commands.h"
+#include "Common/Numbers.h"
+#include "Common/TextFiles.h"
+#include "Linearization/LinearizationTool.h"
+
+namespace sg::cli {
+namespace {
+
+struct ControlPointSetting {
+    ControlPoint which;
+    double input = 0.0;
+    int slider = 0;
+};
+
+struct LinearizeOptions {
+    std::string measurements;
+    std::string quad;
+    int window = LinearizationControlRanges::windowStart;
+    double spline = LinearizationControlRanges::splineStart;
+    std::string shadow;
+    std::string midtone;
+    std::string highlight;
+    std::string notesFile;
+    std::string output;
+    std::string gutenprint;
+};
+
+// "INPUT:SLIDER": the input entry's value and the slider's position.
+std::optional<ControlPointSetting> parseControlPoint(ControlPoint which, const std::string& text) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::optional<double> input = parseDecimal(text.substr(0, colon));
+    const std::optional<long long> slider = parseInteger(text.substr(colon + 1));
+    if (!input || !slider || *slider < LinearizationControlRanges::sliderMinimum ||
+        *slider > LinearizationControlRanges::sliderMaximum) {
+        return std::nullopt;
+    }
+    return ControlPointSetting{which, *input, static_cast<int>(*slider)};
+}
+
+std::string checkControlPoint(const std::string& text) {
+    if (parseControlPoint(ControlPoint::shadow, text)) {
+        return {};
+    }
+    return "expected INPUT:SLIDER, a number and a whole number from " +
+           std::to_string(LinearizationControlRanges::sliderMinimum) + " to " +
+           std::to_string(LinearizationControlRanges::sliderMaximum) + ", e.g. 25:-10";
+}
+
+// Moves the given points; a point refused now is tried again after the others have moved.
+Outcome setControlPoints(LinearizationTool& tool, std::vector<ControlPointSetting> pending) {
+    Outcome refusal;
+    while (!pending.empty()) {
+        std::vector<ControlPointSetting> waiting;
+        for (const ControlPointSetting& point : pending) {
+            if (Outcome outcome = tool.setControlPoint(point.which, point.input, point.slider)) {
+                refusal = std::move(outcome);
+                waiting.push_back(point);
+            }
+        }
+        if (waiting.size() == pending.size()) {
+            return refusal;
+        }
+        pending = std::move(waiting);
+    }
+    return std::nullopt;
+}
+
+int runLinearize(const LinearizeOptions& options) {
+    // Everything that can be checked before the work starts is, so a refusal writes nothing.
+    if (!options.gutenprint.empty()) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(options.gutenprint, error)) {
+            const bool exists = std::filesystem::exists(options.gutenprint, error);
+            return refuse(Alert{"Failed to Export Gutenprint XML",
+                                "\"" + options.gutenprint + "\" " +
+                                    (exists ? "is not a folder." : "does not exist.")});
+        }
+    }
+    std::optional<std::string> notesText;
+    if (!options.notesFile.empty()) {
+        auto text = readTextFile(options.notesFile);
+        if (!text) {
+            return refuse(Alert{"Failed to Read Notes", text.error()});
+        }
+        notesText = std::move(text).value();
+    }
+    std::vector<ControlPointSetting> points;
+    const std::pair<ControlPoint, const std::string*> given[] = {
+        {ControlPoint::shadow, &options.shadow},
+        {ControlPoint::midtone, &options.midtone},
+        {ControlPoint::highlight, &options.highlight}};
+    for (const auto& [which, text] : given) {
+        if (!text->empty()) {
+            points.push_back(*parseControlPoint(which, *text));
+        }
+    }
+
+    LinearizationTool tool;
+    if (const Outcome refused = tool.loadMeasurements(options.measurements)) {
+        return refuse(*refused);
+    }
+    tool.setMovingAverageWindow(options.window);
+    tool.setSplineSmoothingPercentage(options.spline);
+    if (const Outcome refused = setControlPoints(tool, points)) {
+        return refuse(*refused);
+    }
+    if (const Outcome refused = tool.loadQuadFile(options.quad)) {
+        return refuse(*refused);
+    }
+    const std::string notes =
+        notesText.value_or(tool.currentQuadFile()->processNotes.value_or(std::string()));
+
+    if (options.output.empty() || options.output == "-") {
+        const Result<std::string> text = tool.linearizedQuadFileText(notes);
+        if (!text) {
+            return refuse(text.error());
+        }
+        std::cout << text.value() << std::flush;
+        if (!std::cout) {
+            return exitRefused;
+        }
+    } else if (const Outcome refused = tool.saveLinearizedCurveFile(options.output, notes)) {
+        return refuse(*refused);
+    }
+    if (!options.gutenprint.empty()) {
+        if (const Outcome refused = tool.exportGutenprintXML(options.gutenprint)) {
+            return refuse(*refused);
+        }
+    }
+    return exitSuccess;
+}
+
+}  // namespace
+
+void registerLinearizeCommand(CLI::App& app, int& exitCode) {
+    auto options = std::make_shared<LinearizeOptions>();
+    CLI::App* command = app.add_subcommand(
+        "linearize",
+        "Linearize a .quad curve from the measurements of a wedge it printed, as the "
+        "Linearization tool does");
+    command
+        ->add_option("--measurements", options->measurements,
+                     "The measurement file of the printed wedge")
+        ->required();
+    command->add_option("--quad", options->quad, "The .quad curve that printed the wedge")
+        ->required();
+    command->add_option("--window", options->window, "Moving-average window (default 0: none)")
+        ->check(CLI::Range(LinearizationControlRanges::windowMinimum,
+                           LinearizationControlRanges::windowMaximum));
+    command
+        ->add_option("--spline", options->spline,
+                     "Spline smoothing control (default 1, where the tool starts)")
+        ->check(CLI::Range(LinearizationControlRanges::splineMinimum,
+                           LinearizationControlRanges::splineMaximum));
+    const auto controlPoint = CLI::Validator(checkControlPoint, "INPUT:SLIDER");
+    command
+        ->add_option("--shadow", options->shadow,
+                     "Shadow point: its input (default 25) and slider position (-50..50)")
+        ->check(controlPoint);
+    command
+        ->add_option("--midtone", options->midtone,
+                     "Midtone point: its input (default 50) and slider position (-50..50)")
+        ->check(controlPoint);
+    command
+        ->add_option("--highlight", options->highlight,
+                     "Highlight point: its input (default 75) and slider position (-50..50)")
+        ->check(controlPoint);
+    command->add_option("--notes-file", options->notesFile,
+                        "A text file whose text replaces the curve's notes, as it stands");
+    command->add_option("--output", options->output,
+                        "The .quad file to write (default, or \"-\": the standard output)");
+    command->add_option("--gutenprint", options->gutenprint,
+                        "Also write one Gutenprint XML file per channel into this folder");
+    command->callback([options, &exitCode] { exitCode = runLinearize(*options); });
+}
+
+}  // namespace sg::cli

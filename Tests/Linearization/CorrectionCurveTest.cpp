@@ -1,0 +1,157 @@
+#include "Linearization/CorrectionCurve.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Linearization/PositiveCorrectionCurve.h"
+
+namespace sg {
+namespace {
+
+// A print that is far from linear: light tones fall slowly, dark tones fast.
+std::vector<double> curvedWedge(std::size_t n) {
+    std::vector<double> values;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x = static_cast<double>(i) / static_cast<double>(n - 1);
+        values.push_back(96.0 - 88.0 * std::pow(x, 0.6));
+    }
+    return values;
+}
+
+bool nonIncreasing(const std::vector<double>& values, std::size_t count) {
+    for (std::size_t i = 1; i < count; ++i) {
+        if (values[i] > values[i - 1]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(CorrectionCurveTest, MeasuredDmaxIsTheDensityOfTheDarkestPatch) {
+    EXPECT_NEAR(measuredDmaxFromLabL(50.0), 0.7347, 5e-5);
+    EXPECT_NEAR(measuredDmaxFromLabL(5.0), 2.2569, 5e-5);
+    // Both branches of the inverse meet at L* 8.
+    EXPECT_NEAR(measuredDmaxFromLabL(8.0), measuredDmaxFromLabL(7.9999999), 1e-6);
+    EXPECT_NEAR(measuredDmaxFromLabL(100.0), 0.0, 1e-12);
+}
+
+TEST(CorrectionCurveTest, ResponseEqualToTheTargetGivesTheIdentity) {
+    CorrectionCurve curve;
+    ManualCurveControl control;
+    curve.densitiesToCorrect = curve.makeLinearTarget(curvedWedge(256));
+    curve.linearTargetArray = curve.densitiesToCorrect;
+    EXPECT_EQ(curve.linearTargetArray.back(), curvedWedge(256).back());  // exactly
+    curve.makeFinalTarget(control);
+    ASSERT_EQ(curve.finalTargetArray.size(), 257u);
+    for (std::size_t k = 0; k < 256; ++k) {
+        EXPECT_NEAR(curve.finalTargetArray[k], curve.linearTargetArray[k], 1e-9) << k;
+    }
+    const std::vector<double> correction = curve.makeCorrectionCurve();
+    ASSERT_EQ(correction.size(), 257u);
+    EXPECT_EQ(correction.front(), 0.0);
+    EXPECT_EQ(correction.back(), 100.0);
+    for (std::size_t k = 0; k < 256; ++k) {
+        EXPECT_NEAR(correction[k], static_cast<double>(k) * 100.0 / 255.0, 1e-9) << k;
+    }
+}
+
+TEST(CorrectionCurveTest, PositionsInterpolateBetweenTheBracketingLevels) {
+    // Five steps of 20 percent.
+    const std::vector<double> response{100, 80, 60, 40, 20, 0};
+    const std::vector<double> correction =
+        correctionPositions(response, {100, 75, 60, 45, 30, 10, 0});
+    EXPECT_EQ(correction, (std::vector<double>{0, 25, 40, 55, 70, 90, 100}));
+}
+
+TEST(CorrectionCurveTest, DegenerateBracketsStayInsideTheRange) {
+    const double step = 20.0;
+    // A plateau: a target just darker than it lies at the plateau's first level.
+    EXPECT_EQ(correctionPositions({100, 80, 60, 60, 40, 0}, {100, 59, 0})[1], 2 * step);
+    // Targets beyond either end of the response: the ends, never infinities.
+    EXPECT_EQ(correctionPositions({90, 70, 50, 30, 20, 10}, {95, 95, 5, 0})[1], 0.0);
+    EXPECT_EQ(correctionPositions({90, 70, 50, 30, 20, 10}, {95, 5, 5, 0})[1], 100.0);
+    // A response that rises at first would give a position below 0: limited.
+    EXPECT_EQ(correctionPositions({50, 60, 40, 30, 20, 10}, {95, 40, 0})[1], 40.0);
+    EXPECT_EQ(correctionPositions({50, 60, 40, 30, 20, 10}, {95, 49, 0})[1], 0.0);
+    // Not a number in the target or the response: still a position inside the range.
+    for (const double position :
+         correctionPositions({90, NAN, 50, 30, 20, 10}, {95, NAN, 70, 40, INFINITY, 0})) {
+        EXPECT_TRUE(std::isfinite(position));
+        EXPECT_GE(position, 0.0);
+        EXPECT_LE(position, 100.0);
+    }
+}
+
+TEST(CorrectionCurveTest, PipelineWorksFromTheMeasurement) {
+    MeasuredValues measured;
+    measured.measuredLabL = curvedWedge(21);
+    ManualCurveControl control;
+    CorrectionCurve curve;
+    curve.runCorrectionPipeline(measured, control, 0, 0.0);
+
+    ASSERT_EQ(measured.originalInterpolatedMeasuredValues.size(), 256u);
+    EXPECT_EQ(measured.originalInterpolatedMeasuredValues.back(), 8.0);
+    EXPECT_EQ(curve.measuredDmax, measuredDmaxFromLabL(8.0));
+    // The target ends where the resampled series does, at 255/256 of the wedge: lighter than
+    // the last patch.
+    EXPECT_GT(curve.linearTargetArray.back(), 8.0);
+    ASSERT_EQ(curve.correctionCurveArray->size(), 257u);
+    // Light tones darken fast on this print, so the correction holds them back.
+    EXPECT_LT((*curve.correctionCurveArray)[64], 64 * 100.0 / 255.0);
+}
+
+TEST(CorrectionCurveTest, CorrectionIsMonotoneWheneverTheResponseAndTargetAre) {
+    std::vector<double> labL = curvedWedge(51);
+    labL[10] += 1.5;  // a misread patch
+    int checked = 0;
+    for (const int window : {0, 2, 5, 10, 50}) {
+        for (const double spline : {0.0, 0.1, 0.25, 0.31}) {
+            for (const double slider : {-50.0, 0.0, 30.0}) {
+                MeasuredValues measured;
+                measured.measuredLabL = labL;
+                ManualCurveControl control;
+                control.midControlValue = slider;
+                CorrectionCurve curve;
+                curve.runCorrectionPipeline(measured, control, window, spline);
+                const std::vector<double>& correction = *curve.correctionCurveArray;
+                EXPECT_EQ(correction.front(), 0.0);
+                EXPECT_EQ(correction.back(), 100.0);
+                if (window >= 2) {
+                    EXPECT_TRUE(nonIncreasing(curve.densitiesToCorrect, 256))
+                        << window << " " << spline;
+                }
+                if (nonIncreasing(curve.densitiesToCorrect, 256) &&
+                    nonIncreasing(curve.finalTargetArray, 257)) {
+                    ++checked;
+                    for (std::size_t k = 1; k < correction.size(); ++k) {
+                        ASSERT_GE(correction[k], correction[k - 1])
+                            << "window " << window << " spline " << spline << " slider " << slider
+                            << " at " << k;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GE(checked, 36);
+}
+
+TEST(CorrectionCurveTest, PositiveCorrectionReadsTheResponseAgainstItsOwnEnds) {
+    PositiveCorrectionCurve curve;
+    curve.recompute();
+    EXPECT_FALSE(curve.correctionCurveArray.has_value());
+
+    // A response that falls twice as fast in its first half.
+    curve.measuredDensities = {100, 80, 60, 50, 40, 30, 20};
+    curve.recompute();
+    ASSERT_EQ(curve.finalTargetArray.size(), 256u);
+    EXPECT_EQ(curve.finalTargetArray.front(), 100.0);
+    EXPECT_NEAR(curve.finalTargetArray.back(), 20.0 + 10.0 * 6.0 / 256.0, 1e-9);
+    const std::vector<double>& correction = *curve.correctionCurveArray;
+    ASSERT_EQ(correction.size(), 256u);
+    EXPECT_EQ(correction.back(), 100.0);
+    EXPECT_LT(correction[85], 100.0 / 3.0);
+}
+
+}  // namespace
+}  // namespace sg

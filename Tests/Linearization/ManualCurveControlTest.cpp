@@ -1,0 +1,66 @@
+#include "Linearization/ManualCurveControl.h"
+
+#include <gtest/gtest.h>
+
+namespace sg {
+namespace {
+
+TEST(ManualCurveControlTest, OutputsFollowControlValuesWithTheirLimits) {
+    ManualCurveControl control;
+    control.shadowControlValue = -20.0;  // a slider at +20
+    control.updateControlYs();
+    EXPECT_DOUBLE_EQ(control.shadowOutput, 20.0);
+    EXPECT_EQ(control.midOutput, 50.0);
+    EXPECT_EQ(control.highlightOutput, 75.0);
+
+    control.shadowControlValue = 400.0;
+    control.highlightControlValue = -150.0;
+    control.midControlValue = 150.0;  // not limited
+    control.updateControlYs();
+    EXPECT_EQ(control.shadowOutput, 99.9);
+    EXPECT_EQ(control.highlightOutput, 0.03125);
+    EXPECT_EQ(control.midOutput, 125.0);
+    EXPECT_EQ(control.ys, (std::vector<double>{100.0, 0.03125, 125.0, 99.9, 0.0}));
+
+    // Exactly 100 and exactly 0 are inside the limits.
+    control.shadowControlValue = 300.0;
+    control.highlightControlValue = -100.0;
+    control.updateControlYs();
+    EXPECT_EQ(control.shadowOutput, 100.0);
+    EXPECT_EQ(control.highlightOutput, 0.0);
+}
+
+TEST(ManualCurveControlTest, UntouchedPointsGiveTheIdentityThroughTheWholeRange) {
+    ManualCurveControl control;
+    control.updateControlXs();
+    control.updateControlYs();
+    const std::vector<double> points = control.controlCurvePoints();
+    // 256 sums of the step stay below 100 (the last at 99.99999999999972), then 100 itself.
+    ASSERT_EQ(points.size(), 257u);
+    EXPECT_EQ(points.front(), 0.0);
+    EXPECT_EQ(points.back(), 100.0);
+    for (std::size_t k = 0; k < 256; ++k) {
+        EXPECT_NEAR(points[k], static_cast<double>(k) * 100.0 / 255.0, 1e-9) << k;
+    }
+    EXPECT_NEAR(points[255], 99.99999999999972, 1e-12);
+}
+
+TEST(ManualCurveControlTest, BentCurvePassesThroughItsPointsAndStaysWithinRange) {
+    ManualCurveControl control;
+    control.shadowControlValue = -40.0;
+    control.midControlValue = 30.0;
+    control.highlightControlValue = 50.0;
+    control.updateControlXs();
+    control.updateControlYs();
+    EXPECT_NEAR(control.controlCurveValue(25.0), 15.0, 1e-9);
+    EXPECT_NEAR(control.controlCurveValue(50.0), 65.0, 1e-9);
+    // 75 * 1.5 = 112.5 is above the range: the curve is cut at 100.
+    EXPECT_EQ(control.controlCurveValue(75.0), 100.0);
+    for (const double point : control.controlCurvePoints()) {
+        EXPECT_GE(point, 0.0);
+        EXPECT_LE(point, 100.0);
+    }
+}
+
+}  // namespace
+}  // namespace sg
