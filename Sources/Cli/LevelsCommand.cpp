@@ -1,0 +1,119 @@
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "Cli/CliSupport.h"
+#include "Cli/Commands.h"
+#include "Common/Numbers.h"
+#include "CurveTools/QuadLevelsTool.h"
+
+namespace sg::cli {
+namespace {
+
+struct LevelsOptions {
+    std::string input;
+    double start = 0.0;
+    double end = 1.0;
+    bool zeroFirst = false;
+    std::string output;
+    std::string gutenprintFolder;
+};
+
+// A selection fraction: a decimal number from 0 to 1 (no "nan", no "inf").
+CLI::Validator selectionFraction() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            const std::optional<double> value = parseDecimal(text);
+            if (!value || !(*value >= 0.0 && *value <= 1.0)) {
+                return "must be a number from 0 to 1, not \"" + text + "\"";
+            }
+            return {};
+        },
+        "FRACTION 0..1");
+}
+
+// The same actions in the same order as a user of the Quad Levels tab: load the file, move the
+// range slider, save (with "Set first value to 0" when --zero-first), then press the export
+// button. So the file is byte-identical to the tab's save, and the exported curves carry the
+// zeroed first values exactly when they would there.
+int runLevels(const LevelsOptions& options) {
+    QuadLevelsTool tool;
+    if (const Outcome failure = tool.loadQuadFile(options.input)) {
+        return refuse(*failure);
+    }
+    // Refused before anything is written.
+    if (!options.gutenprintFolder.empty()) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(options.gutenprintFolder, error)) {
+            const bool exists = std::filesystem::exists(options.gutenprintFolder, error);
+            return refuse(Alert{"Failed to Export Gutenprint XML",
+                                "\"" + options.gutenprintFolder + "\" " +
+                                    (exists ? "is not a folder." : "does not exist.")});
+        }
+    }
+
+    tool.setSelection(options.start, options.end);
+
+    int saveStatus = exitSuccess;
+    const Outcome saveFailure = tool.saveQuadFile(
+        [&](std::string_view text) -> Outcome {
+            saveStatus = emitFile(std::string(text), options.output);
+            // emitFile has told the user already; any alert keeps the tool unchanged.
+            return saveStatus == exitSuccess ? Outcome() : Outcome(Alert{});
+        },
+        options.zeroFirst);
+    if (saveFailure) {
+        return saveStatus;
+    }
+
+    if (!options.gutenprintFolder.empty()) {
+        if (const Outcome failure = tool.exportGutenprint(options.gutenprintFolder)) {
+            return refuse(*failure);
+        }
+    }
+    return exitSuccess;
+}
+
+}  // namespace
+
+void registerLevelsCommand(CLI::App& app, int& exitCode) {
+    auto options = std::make_shared<LevelsOptions>();
+    CLI::App* command = app.add_subcommand(
+        "levels",
+        "Trim a .quad curve on its input axis, as the Quad Levels range slider does, and save "
+        "the result with the file's header");
+    command->add_option("IN", options->input, "The .quad curve file")->required();
+    command
+        ->add_option("--start", options->start,
+                     "Start of the selection as a fraction of the slider bar (0 = white end); "
+                     "input level = start x 255, truncated")
+        ->required()
+        ->check(selectionFraction());
+    command
+        ->add_option("--end", options->end,
+                     "End of the selection as a fraction of the slider bar (1 = black end); "
+                     "input level = end x 256, truncated, at most 255")
+        ->required()
+        ->check(selectionFraction());
+    command->add_flag("--zero-first", options->zeroFirst,
+                      "Save with the first value of every channel set to 0 (paper white gets "
+                      "no ink)");
+    command->add_option("--output,-o", options->output,
+                        "Where to write the .quad file; \"-\" or none for the standard output");
+    command->add_option("--gutenprint", options->gutenprintFolder,
+                        "Also export the result as Gutenprint XML, one file per channel, into "
+                        "this existing folder");
+    command->callback([options, &exitCode] {
+        if (options->start > options->end) {
+            std::cerr << "--start (" << options->start << ") must not be after --end ("
+                      << options->end << ")\nRun with --help for more information.\n";
+            exitCode = exitUsage;
+            return;
+        }
+        exitCode = runLevels(*options);
+    });
+}
+
+}  // namespace sg::cli

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Common/Alert.h"
+#include "CurveTools/CurveLimiter.h"
+#include "QuadFiles/QuadCurve.h"
+#include "QuadFiles/QuadDataFile.h"
+
+namespace sg {
+
+// The two read-outs of the quad levels tool, for the start and the end of the selection.
+struct LevelLabels {
+    double low = 0.0;
+    double high = 0.0;
+};
+
+// The quad levels tool: a loaded curve trimmed on its input axis between the start and the
+// end of a selection (fractions 0..1 of the range slider), saved under the loaded file's
+// header, or exported as Gutenprint XML. One method per user action; a refused action leaves
+// the tool as it was.
+//
+// Before a file is loaded the tool shows the built-in ramp curve and has nothing to save.
+class QuadLevelsTool {
+public:
+    QuadLevelsTool() = default;
+
+    // Loads a .quad file and trims it with the current selection (the selection is kept).
+    // A refused file leaves the tool unchanged and returns the "Failed to Load Quad File"
+    // alert.
+    Outcome loadQuadFile(const std::filesystem::path& path);
+
+    // The range slider moved. Fractions outside 0..1 are clamped, and the end is never
+    // before the start.
+    void setSelection(double start, double end);
+    double selectionStart() const { return selectionStart_; }
+    double selectionEnd() const { return selectionEnd_; }
+
+    int lowLimit() const { return curveLimiter_.mainLowLimit; }
+    int highLimit() const { return curveLimiter_.mainHighLimit; }
+    const QuadCurve& limitedCurves() const { return curveLimiter_.limitedCurves; }
+    const CurveLimiter& curveLimiter() const { return curveLimiter_; }
+
+    // The read-outs of the selection: as percent of the input (0 at the white end) when
+    // displayAsPigment is on, else as gray levels (255 for white).
+    LevelLabels levelLabels(bool displayAsPigment) const;
+
+    const std::optional<QuadDataFile>& currentFile() const { return currentFile_; }
+    bool hasFileToSave() const { return currentFile_ && !currentFile_->inkList.empty(); }
+
+    // The text a save writes; with zeroFirst the first value of every channel is 0.
+    // Nothing before a file is loaded.
+    std::optional<std::string> quadFileText(bool zeroFirst) const;
+
+    // Saves the result through writeText (which returns the failure alert, if any). After a
+    // successful write with zeroFirst, the stored result keeps its zeroed first values until
+    // the selection next changes, so a later save or export writes them too. Before a file
+    // is loaded nothing is written and nothing is returned.
+    Outcome saveQuadFile(const std::function<Outcome(std::string_view)>& writeText, bool zeroFirst);
+    // The same, written to `path` through the atomic writer ("Failed to Save" on failure).
+    Outcome saveQuadFile(const std::filesystem::path& path, bool zeroFirst);
+
+    // Exports the current result with the loaded file's channel labels into `folder`.
+    // Nothing before a file is loaded.
+    Outcome exportGutenprint(const std::filesystem::path& folder) const;
+
+private:
+    CurveLimiter curveLimiter_;
+    std::optional<QuadDataFile> currentFile_;
+    double selectionStart_ = 0.0;
+    double selectionEnd_ = 1.0;
+};
+
+}  // namespace sg

@@ -1,0 +1,200 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "App/QuadLevelsViewController.h"
+#include "App/RangeSlider.h"
+#include "Support/ScriptedUiServices.h"
+
+using sg::QuadLevelsViewController;
+using sg::testing::ScriptedUiServices;
+
+namespace {
+
+const QString dataFolder = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/CurveTools");
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(SILVERGRAIN_CLI_PATH), arguments);
+    CliRun run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// What the Quad Levels tab saves, and with `folder` also exports afterwards, for a selection.
+QByteArray savedByTheView(const QString& input, double start, double end, bool zeroFirst,
+                          const QString& target, const QString& folder = QString()) {
+    ScriptedUiServices ui;
+    QuadLevelsViewController view(ui);
+    ui.answerOpen(input);
+    view.loadQuadFile();
+    view.slider1()->setSelection({start, end});
+    view.zeroFirstQuadValue()->setChecked(zeroFirst);
+    ui.answerSave(target);
+    view.saveQuadFile();
+    if (!folder.isEmpty()) {
+        ui.answerFolder(folder);
+        view.saveXML();
+    }
+    if (!ui.alerts.empty() || !ui.scriptFinished()) {
+        return {};
+    }
+    return bytesOf(target);
+}
+
+}  // namespace
+
+class LevelsCommandTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir* folder = nullptr;
+    QString temp(const QString& name) const { return folder->filePath(name); }
+
+private slots:
+    void init() {
+        folder = new QTemporaryDir;
+        QVERIFY(folder->isValid());
+    }
+    void cleanup() { delete folder; }
+
+    void fileMatchesTheViewsSave_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("zeroFirst");
+        QTest::newRow("full range") << "WarmBaryta8.quad"
+                                    << "0"
+                                    << "1" << false;
+        QTest::newRow("trimmed") << "WarmBaryta8.quad"
+                                 << "0.2"
+                                 << "0.8" << false;
+        QTest::newRow("trimmed, zero first") << "WarmBaryta8.quad"
+                                             << "0.35"
+                                             << "0.9" << true;
+        QTest::newRow("one level") << "WarmBaryta8.quad"
+                                   << "1"
+                                   << "1" << false;
+        QTest::newRow("CRLF, six channels") << "Matte6Crlf.quad"
+                                            << "0.1"
+                                            << "0.75" << true;
+    }
+
+    void fileMatchesTheViewsSave() {
+        QFETCH(QString, input);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(bool, zeroFirst);
+        const QString path = dataFolder + "/" + input;
+        const QByteArray viewBytes =
+            savedByTheView(path, start.toDouble(), end.toDouble(), zeroFirst, temp("view.quad"));
+        QVERIFY(!viewBytes.isEmpty());
+
+        QStringList arguments{"levels", path, "--start", start, "--end", end};
+        if (zeroFirst) {
+            arguments << "--zero-first";
+        }
+        const CliRun toFile = runCli(arguments + QStringList{"--output", temp("cli.quad")});
+        QCOMPARE(toFile.exitCode, 0);
+        QVERIFY(toFile.out.isEmpty());
+        QVERIFY(toFile.err.isEmpty());
+        QCOMPARE(bytesOf(temp("cli.quad")), viewBytes);
+
+        const CliRun toStdout = runCli(arguments + QStringList{"--output", "-"});
+        QCOMPARE(toStdout.exitCode, 0);
+        QCOMPARE(toStdout.out, viewBytes);
+        QCOMPARE(runCli(arguments).out, viewBytes);
+    }
+
+    void gutenprintMatchesTheViewsExport() {
+        const QString input = dataFolder + "/WarmBaryta8.quad";
+        QVERIFY(QDir().mkpath(temp("view/Baryta 300")));
+        QVERIFY(QDir().mkpath(temp("cli/Baryta 300")));
+        // Saved with zero-first, then exported: the export carries the zeroed first values.
+        const QByteArray viewBytes =
+            savedByTheView(input, 0.3, 0.7, true, temp("view.quad"), temp("view/Baryta 300"));
+        QVERIFY(!viewBytes.isEmpty());
+        const CliRun run =
+            runCli({"levels", input, "--start", "0.3", "--end", "0.7", "--zero-first", "--output",
+                    temp("cli.quad"), "--gutenprint", temp("cli/Baryta 300")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(bytesOf(temp("cli.quad")), viewBytes);
+
+        const QStringList viewFiles = QDir(temp("view/Baryta 300")).entryList(QDir::Files);
+        QCOMPARE(viewFiles.size(), 8);
+        QCOMPARE(QDir(temp("cli/Baryta 300")).entryList(QDir::Files), viewFiles);
+        for (const QString& name : viewFiles) {
+            const QByteArray expected = bytesOf(temp("view/Baryta 300/") + name);
+            QVERIFY(expected.contains("upper-bound=\"65535\">\n0\n"));
+            QCOMPARE(bytesOf(temp("cli/Baryta 300/") + name), expected);
+        }
+    }
+
+    void refusedInputsExitWith1AndWriteNothing() {
+        const CliRun broken = runCli({"levels", dataFolder + "/DivZeroExport.quad", "--start", "0",
+                                      "--end", "1", "--output", temp("out.quad")});
+        QCOMPARE(broken.exitCode, 1);
+        QVERIFY(broken.out.isEmpty());
+        QVERIFY(broken.err.startsWith("Failed to Load Quad File: "));
+        QVERIFY(broken.err.contains("#DIV/0!"));
+
+        const CliRun missing = runCli({"levels", temp("nowhere.quad"), "--start", "0", "--end", "1",
+                                       "--output", temp("out.quad")});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY(missing.err.startsWith("Failed to Load Quad File: "));
+
+        // A missing export folder is found before the curve file is written.
+        const CliRun noFolder =
+            runCli({"levels", dataFolder + "/WarmBaryta8.quad", "--start", "0", "--end", "1",
+                    "--output", temp("out.quad"), "--gutenprint", temp("no such folder")});
+        QCOMPARE(noFolder.exitCode, 1);
+        QVERIFY(noFolder.err.startsWith("Failed to Export Gutenprint XML: "));
+        QVERIFY(noFolder.out.isEmpty());
+        QVERIFY(QDir(folder->path()).isEmpty());
+    }
+
+    void usageErrorsExitWith2() {
+        const QString input = dataFolder + "/WarmBaryta8.quad";
+        const QList<QStringList> calls{
+            {"levels", input, "--start", "0.6", "--end", "0.5"},
+            {"levels", input, "--start", "1.5", "--end", "1"},
+            {"levels", input, "--start", "0", "--end", "nan"},
+            {"levels", input, "--start", "0"},
+            {"levels", "--start", "0", "--end", "1"},
+            {"levels", input, "--start", "0", "--end", "1", "--zero"},
+        };
+        for (const QStringList& call : calls) {
+            const CliRun run = runCli(call + QStringList{"--output", temp("out.quad")});
+            QVERIFY2(run.exitCode == 2, qPrintable(call.join(' ')));
+            QVERIFY(run.out.isEmpty());
+            QVERIFY(!run.err.isEmpty());
+        }
+        QVERIFY(QDir(folder->path()).isEmpty());
+
+        const CliRun help = runCli({"levels", "--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains("--zero-first") && help.out.contains("--gutenprint"));
+    }
+};
+
+QTEST_MAIN(LevelsCommandTest)
+#include "LevelsCommandTest.moc"
