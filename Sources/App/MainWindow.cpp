@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "App/FeedbackDialog.h"
+#include "App/LinearizationViewController.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/ToolView.h"
 #include "App/UiServices.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow(UiServices& ui, QWidget* parent)
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { updateActions(); });
 
     // The tools, one line each.
+    addTool(new LinearizationViewController(ui_));
     addTool(new QuadLevelsViewController(ui_));
 
     resize(1200, 760);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <vector>
+
+#include <QChartView>
+#include <QString>
+
+class QGraphicsSimpleTextItem;
+class QLineSeries;
+class QPen;
+class QValueAxis;
+
+namespace sg {
+
+// The measurement graph of the Linearization tab: lightness (L*, 0..100) over the input level
+// (0..255) for the measured response, its smoothed form, the straight line between its
+// lightest and darkest value and the target the correction aims for. The lines are created
+// once and their points replaced on every redraw.
+class LinearizationMeasurementChart : public QChartView {
+    Q_OBJECT
+
+public:
+    explicit LinearizationMeasurementChart(const QString& placeholderText,
+                                           QWidget* parent = nullptr);
+
+    // Each series is drawn at x = its index.
+    void setSeries(const std::vector<double>& measured, const std::vector<double>& smoothed,
+                   const std::vector<double>& linear, const std::vector<double>& target);
+    // No measurement: empty lines and the placeholder text.
+    void clearSeries();
+
+    bool isShowingPlaceholder() const;
+    QString placeholderText() const;
+
+    QLineSeries* measuredSeries() const { return measured_; }
+    QLineSeries* smoothedSeries() const { return smoothed_; }
+    QLineSeries* linearSeries() const { return linear_; }
+    QLineSeries* targetSeries() const { return target_; }
+    // The single point (0, 100), kept out of the legend.
+    QLineSeries* rangeSeries() const { return range_; }
+    QValueAxis* xAxis() const { return xAxis_; }
+    QValueAxis* yAxis() const { return yAxis_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLineSeries* addLine(const QString& name, const QPen& pen);
+    void placePlaceholder();
+
+    QValueAxis* xAxis_;
+    QValueAxis* yAxis_;
+    QLineSeries* measured_ = nullptr;
+    QLineSeries* smoothed_ = nullptr;
+    QLineSeries* linear_ = nullptr;
+    QLineSeries* target_ = nullptr;
+    QLineSeries* range_ = nullptr;
+    QGraphicsSimpleTextItem* placeholder_;
+};
+
+}  // namespace sg

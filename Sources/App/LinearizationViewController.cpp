@@ -1,0 +1,619 @@
+#include "App/LinearizationViewController.h"
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "App/InkCurveChart.h"
+#include "App/InkCurveColors.h"
+#include "App/LinearizationMeasurementChart.h"
+#include "App/UiServices.h"
+#include "Common/Numbers.h"
+
+namespace sg {
+namespace {
+
+using Ranges = LinearizationControlRanges;
+
+const char* const channelToggleNames[LinearizationViewController::channelToggleCount] = {
+    "K", "C", "M", "Y", "LC", "LM", "LK", "LLK", "OR", "GR"};
+
+std::filesystem::path toPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes) {
+    const QString suffix = QFileInfo(path).suffix();
+    for (const char* wanted : suffixes) {
+        if (suffix.compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A small square in the channel's line colour, so a toggle is easy to match with its line.
+QIcon swatch(const QColor& color) {
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(90, 90, 90));
+    painter.setBrush(color);
+    painter.drawRect(0, 0, 11, 11);
+    return QIcon(pixmap);
+}
+
+QString percentText(double value) {
+    return QString::number(value, 'f', 2) + QStringLiteral(" %");
+}
+
+}  // namespace
+
+LinearizationViewController::LinearizationViewController(UiServices& ui, QWidget* parent)
+    : ToolView(parent),
+      ui_(ui),
+      measurementDataChart_(
+          new LinearizationMeasurementChart(tr("Load measurement data to show graphs."), this)),
+      linearizedQuadCurveView_(new InkCurveChart(tr("Load .quad file to show ink graphs."), this)),
+      patchOrderWarning_(new QLabel(this)) {
+    measurementDataChart_->setObjectName(QStringLiteral("measurementDataChart"));
+    linearizedQuadCurveView_->setObjectName(QStringLiteral("linearizedQuadCurveView"));
+    patchOrderWarning_->setObjectName(QStringLiteral("patchOrderWarning"));
+    patchOrderWarning_->setStyleSheet(QStringLiteral("color: #b03000;"));
+    // The line keeps its place when empty, so the graph does not jump when a warning comes.
+    patchOrderWarning_->setMinimumHeight(patchOrderWarning_->fontMetrics().height());
+
+    // One grid, so both graphs keep the same height above the warning line.
+    auto* graphs = new QGridLayout;
+    graphs->addWidget(measurementDataChart_, 0, 0);
+    graphs->addWidget(linearizedQuadCurveView_, 0, 1);
+    graphs->addWidget(patchOrderWarning_, 1, 0);
+    graphs->setRowStretch(0, 1);
+    graphs->setColumnStretch(0, 1);
+    graphs->setColumnStretch(1, 1);
+
+    auto* firstColumn = new QVBoxLayout;
+    firstColumn->addWidget(makeMeasurementsBox());
+    firstColumn->addWidget(makeSmoothingBox());
+    auto* controls = new QHBoxLayout;
+    controls->addLayout(firstColumn, 0);
+    controls->addWidget(makeControlPointsBox(), 0);
+    controls->addWidget(makeCurveBox(), 0);
+    controls->addWidget(makeNotesBox(), 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(graphs, 1);
+    layout->addLayout(controls, 0);
+
+    loadMeasurementsAction_ = new QAction(tr("Load Measurements..."), this);
+    loadMeasurementsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    loadMeasurementsAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(loadMeasurementsAction_);
+    connect(loadMeasurementsAction_, &QAction::triggered, this, [this] { loadMeasurmentData(); });
+
+    linearizedQuadCurveView_->setShowFlags(showFlags());
+    showToolState();
+}
+
+QGroupBox* LinearizationViewController::makeMeasurementsBox() {
+    auto* box = new QGroupBox(tr("Measurements"), this);
+    auto* load = new QPushButton(tr("Load Measurements..."), box);
+    load->setObjectName(QStringLiteral("loadMeasurementsButton"));
+    load->setToolTip(
+        tr("A measured step wedge: CGATS, instrument export or L* list (.txt, "
+           ".csv). Ctrl+Shift+O"));
+    MeasurementFileName_ = new QLabel(box);
+    MeasurementFileName_->setObjectName(QStringLiteral("MeasurementFileName"));
+    MeasurementFileName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long name is cut off rather than widening the tab; the tooltip has all of it.
+    MeasurementFileName_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    dmaxOutlet_ = new QLabel(box);
+    dmaxOutlet_->setObjectName(QStringLiteral("dmaxOutlet"));
+    dmaxOutlet_->setToolTip(tr("Maximum density of the darkest patch"));
+    linearityOutlet_ = new QLabel(box);
+    linearityOutlet_->setObjectName(QStringLiteral("linearityOutlet"));
+    linearityOutlet_->setToolTip(
+        tr("Largest and mean distance of the measured patches from the straight line between "
+           "the lightest and the darkest patch"));
+
+    auto* layout = new QGridLayout(box);
+    layout->addWidget(load, 0, 0, 1, 2);
+    layout->addWidget(MeasurementFileName_, 1, 0, 1, 2);
+    layout->addWidget(new QLabel(tr("Dmax:"), box), 2, 0);
+    layout->addWidget(dmaxOutlet_, 2, 1);
+    layout->addWidget(new QLabel(tr("Off linear:"), box), 3, 0);
+    layout->addWidget(linearityOutlet_, 3, 1);
+    layout->setColumnStretch(1, 1);
+
+    connect(load, &QPushButton::clicked, this, [this] { loadMeasurmentData(); });
+    return box;
+}
+
+QGroupBox* LinearizationViewController::makeSmoothingBox() {
+    auto* box = new QGroupBox(tr("Smoothing"), this);
+    avgWindowSize_ = new QSpinBox(box);
+    avgWindowSize_->setObjectName(QStringLiteral("avgWindowSize"));
+    avgWindowSize_->setRange(Ranges::windowMinimum, Ranges::windowMaximum);
+    avgWindowSize_->setValue(Ranges::windowStart);
+    avgWindowSize_->setKeyboardTracking(false);
+    avgWindowSize_->setToolTip(
+        tr("Moving average over the input levels: 0 to 3 leave the response as measured, from "
+           "4 on every level is averaged with w/4 neighbours on each side"));
+    splinePercentLabel_ = new QDoubleSpinBox(box);
+    splinePercentLabel_->setObjectName(QStringLiteral("splinePercentLabel"));
+    splinePercentLabel_->setRange(Ranges::splineMinimum, Ranges::splineMaximum);
+    splinePercentLabel_->setSingleStep(Ranges::splineStep);
+    splinePercentLabel_->setDecimals(2);
+    splinePercentLabel_->setValue(Ranges::splineStart);
+    splinePercentLabel_->setKeyboardTracking(false);
+    splinePercentLabel_->setToolTip(
+        tr("1.00 smooths as the measurement load does; further from 1.00, either way, the "
+           "spline runs through fewer points"));
+
+    auto* layout = new QGridLayout(box);
+    layout->addWidget(new QLabel(tr("Averaging window (levels):"), box), 0, 0);
+    layout->addWidget(avgWindowSize_, 0, 1);
+    layout->addWidget(new QLabel(tr("Spline setting:"), box), 1, 0);
+    layout->addWidget(splinePercentLabel_, 1, 1);
+
+    connect(avgWindowSize_, &QSpinBox::valueChanged, this,
+            [this](int value) { setMovingAverageWindow(value); });
+    connect(splinePercentLabel_, &QDoubleSpinBox::valueChanged, this,
+            [this](double value) { setSplineSmoothingPercentage(value); });
+    return box;
+}
+
+QGroupBox* LinearizationViewController::makeControlPointsBox() {
+    controlPointsBox_ = new QGroupBox(tr("Tone control points"), this);
+    controlPointsBox_->setObjectName(QStringLiteral("controlPointsBox"));
+    QGroupBox* box = controlPointsBox_;
+    auto* layout = new QGridLayout(box);
+    layout->addWidget(new QLabel(tr("Input"), box), 0, 1);
+    layout->addWidget(new QLabel(tr("Adjust (%)"), box), 0, 2, Qt::AlignHCenter);
+    layout->addWidget(new QLabel(tr("Output"), box), 0, 3);
+
+    struct PointRowLayout {
+        ControlPoint which;
+        QString title;
+        const char* inputName;
+        const char* sliderName;
+        const char* outputName;
+        double start;
+    };
+    const PointRowLayout pointRows[] = {
+        {ControlPoint::shadow, tr("Shadow"), "shadowInputEntry", "shadowOutputControlSlider",
+         "shadowOutputEntry", ManualCurveControl::defaultShadowInput},
+        {ControlPoint::midtone, tr("Midtone"), "midToneInputEntry", "midtoneOutputControlSlider",
+         "midtoneOutputEntry", ManualCurveControl::defaultMidInput},
+        {ControlPoint::highlight, tr("Highlight"), "highlightInputEntry",
+         "highlightOutputControlSlider", "highlightOutputEntry",
+         ManualCurveControl::defaultHighlightInput},
+    };
+    int gridRow = 1;
+    for (const PointRowLayout& point : pointRows) {
+        ControlPointRow& controls = rows_[static_cast<std::size_t>(point.which)];
+        controls.input = new QDoubleSpinBox(box);
+        controls.input->setObjectName(QLatin1String(point.inputName));
+        controls.input->setRange(ManualCurveControl::lowestInput, ManualCurveControl::highestInput);
+        controls.input->setDecimals(1);
+        controls.input->setSingleStep(1.0);
+        controls.input->setSuffix(QStringLiteral(" %"));
+        controls.input->setValue(point.start);
+        controls.input->setKeyboardTracking(false);
+        controls.input->setToolTip(
+            tr("Where the point sits, in percent of the input (1 to 99); shadow, midtone and "
+               "highlight must rise in that order"));
+        controls.slider = new QSlider(Qt::Horizontal, box);
+        controls.slider->setObjectName(QLatin1String(point.sliderName));
+        controls.slider->setRange(Ranges::sliderMinimum, Ranges::sliderMaximum);
+        controls.slider->setValue(Ranges::sliderStart);
+        controls.slider->setTickPosition(QSlider::TicksBelow);
+        controls.slider->setTickInterval(25);
+        controls.slider->setMinimumWidth(110);
+        controls.slider->setToolTip(
+            tr("Bends the target at this point: +20 sets the output 20 % below the input"));
+        controls.output = new QLabel(box);
+        controls.output->setObjectName(QLatin1String(point.outputName));
+        controls.output->setMinimumWidth(
+            controls.output->fontMetrics().horizontalAdvance(QStringLiteral("100.00 %")));
+        controls.output->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        controls.output->setToolTip(tr("The target's output at this point, in percent"));
+
+        layout->addWidget(new QLabel(point.title, box), gridRow, 0);
+        layout->addWidget(controls.input, gridRow, 1);
+        layout->addWidget(controls.slider, gridRow, 2);
+        layout->addWidget(controls.output, gridRow, 3);
+        ++gridRow;
+
+        const ControlPoint which = point.which;
+        connect(controls.input, &QDoubleSpinBox::valueChanged, this,
+                [this, which] { controlPointChanged(which); });
+        // valueChanged, not sliderReleased: the graphs follow the drag.
+        connect(controls.slider, &QSlider::valueChanged, this,
+                [this, which] { controlPointChanged(which); });
+    }
+
+    resetButton_ = new QPushButton(tr("Reset"), box);
+    resetButton_->setObjectName(QStringLiteral("resetButton"));
+    resetButton_->setToolTip(tr("Inputs back to 25, 50 and 75 %, adjustments back to 0"));
+    controlPointMessage_ = new QLabel(box);
+    controlPointMessage_->setObjectName(QStringLiteral("controlPointMessage"));
+    controlPointMessage_->setWordWrap(true);
+    controlPointMessage_->setStyleSheet(QStringLiteral("color: #b03000;"));
+    layout->addWidget(resetButton_, gridRow, 0);
+    layout->addWidget(controlPointMessage_, gridRow, 1, 1, 3);
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(gridRow + 1, 1);
+
+    connect(resetButton_, &QPushButton::clicked, this, [this] { resetOutputCurvePoints(); });
+    return box;
+}
+
+QGroupBox* LinearizationViewController::makeCurveBox() {
+    auto* box = new QGroupBox(tr("Curve"), this);
+    auto* load = new QPushButton(tr("Load .quad..."), box);
+    load->setObjectName(QStringLiteral("loadQuadButton"));
+    load->setToolTip(tr("The curve that printed the measured wedge. Ctrl+O"));
+    quadFileLoaded_ = new QLabel(box);
+    quadFileLoaded_->setObjectName(QStringLiteral("quadFileLoaded"));
+    quadFileLoaded_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    quadFileLoaded_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    auto* toggles = new QGridLayout;
+    toggles->setHorizontalSpacing(6);
+    toggles->setVerticalSpacing(2);
+    for (int channel = 0; channel < channelToggleCount; ++channel) {
+        auto* toggle = new QCheckBox(QLatin1String(channelToggleNames[channel]), box);
+        toggle->setObjectName(QStringLiteral("show") + QLatin1String(channelToggleNames[channel]));
+        toggle->setChecked(true);
+        toggle->setIcon(swatch(channelSeriesStyle(static_cast<std::size_t>(channel)).color));
+        toggle->setToolTip(
+            tr("Show channel %1 in the ink graph (the saved curve keeps it)").arg(channel + 1));
+        toggles->addWidget(toggle, channel / 5, channel % 5);
+        channelToggles_[static_cast<std::size_t>(channel)] = toggle;
+        connect(toggle, &QCheckBox::toggled, this, [this] { showChannelsChanged(); });
+    }
+
+    showOriginalCurveButton_ = new QPushButton(tr("Show Original Curves"), box);
+    showOriginalCurveButton_->setObjectName(QStringLiteral("showOriginalCurveButton"));
+    showOriginalCurveButton_->setCheckable(true);
+    SaveLinearzedXMLChecked_ = new QCheckBox(tr("Also export Gutenprint XML"), box);
+    SaveLinearzedXMLChecked_->setObjectName(QStringLiteral("SaveLinearzedXMLChecked"));
+    SaveLinearzedXMLChecked_->setToolTip(
+        tr("After saving, asks for a folder and writes one XML curve file per channel"));
+    saveButton_ = new QPushButton(tr("Save Linearized Curve..."), box);
+    saveButton_->setObjectName(QStringLiteral("saveButton"));
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(load);
+    fileRow->addWidget(quadFileLoaded_, 1);
+    auto* saveRow = new QHBoxLayout;
+    saveRow->addWidget(SaveLinearzedXMLChecked_);
+    saveRow->addStretch(1);
+    saveRow->addWidget(saveButton_);
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(fileRow);
+    layout->addLayout(toggles);
+    layout->addWidget(showOriginalCurveButton_);
+    layout->addStretch(1);
+    layout->addLayout(saveRow);
+
+    connect(load, &QPushButton::clicked, this, [this] { loadQuadData(); });
+    connect(showOriginalCurveButton_, &QPushButton::toggled, this,
+            [this](bool original) { showOriginalCurve(original); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { saveLinearizedCurveFile(); });
+    return box;
+}
+
+QGroupBox* LinearizationViewController::makeNotesBox() {
+    auto* box = new QGroupBox(tr("Notes"), this);
+    linearizationViewNotesOutlet_ = new QPlainTextEdit(box);
+    linearizationViewNotesOutlet_->setObjectName(QStringLiteral("linearizationViewNotesOutlet"));
+    linearizationViewNotesOutlet_->setPlaceholderText(
+        tr("Saved as comment lines at the top of the curve file"));
+    linearizationViewNotesOutlet_->setMinimumWidth(150);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(linearizationViewNotesOutlet_);
+    return box;
+}
+
+QString LinearizationViewController::toolTitle() const {
+    return QStringLiteral("Linearization");
+}
+
+bool LinearizationViewController::canSave() const {
+    return tool_.hasCorrectionCurve() && tool_.currentQuadFile() && tool_.currentLinearization();
+}
+
+bool LinearizationViewController::takesDroppedFile(const QString& path) const {
+    return hasSuffix(path, {"quad", "txt", "csv"});
+}
+
+void LinearizationViewController::openDroppedFile(const QString& path) {
+    if (hasSuffix(path, {"quad"})) {
+        loadQuadFile(path);
+    } else if (hasSuffix(path, {"txt", "csv"})) {
+        loadMeasurementFile(path);
+    }
+}
+
+std::vector<bool> LinearizationViewController::showFlags() const {
+    std::vector<bool> flags;
+    flags.reserve(channelToggles_.size());
+    for (const QCheckBox* toggle : channelToggles_) {
+        flags.push_back(toggle->isChecked());
+    }
+    return flags;
+}
+
+void LinearizationViewController::loadMeasurmentData() {
+    const std::optional<QString> path = ui_.chooseFileToOpen(
+        tr("Choose a measurement file"), {QStringLiteral("txt"), QStringLiteral("csv")});
+    if (path) {
+        loadMeasurementFile(*path);
+    }
+}
+
+void LinearizationViewController::loadMeasurementFile(const QString& path) {
+    if (const Outcome failure = tool_.loadMeasurements(toPath(path))) {
+        // The tool kept the measurement in use, and so does every read-out.
+        ui_.showAlert(*failure);
+        return;
+    }
+    // The load itself runs the pipeline unsmoothed; smoothing set beforehand would otherwise
+    // be shown without being in effect.
+    if (tool_.movingAverageWindow() != Ranges::windowStart ||
+        tool_.splineSmoothingControl() != Ranges::splineStart) {
+        tool_.setMovingAverageWindow(tool_.movingAverageWindow());
+    }
+    showLinearizedCurves();
+    showToolState();
+}
+
+void LinearizationViewController::loadQuadData() {
+    const std::optional<QString> path =
+        ui_.chooseFileToOpen(tr("Choose a quad file"), {QStringLiteral("quad")});
+    if (path) {
+        loadQuadFile(*path);
+    }
+}
+
+void LinearizationViewController::loadQuadFile(const QString& path) {
+    const Outcome failure = tool_.loadQuadFile(toPath(path));
+    // Without a correction the file is still taken, and is linearized by the next
+    // measurement load; its notes belong in the notes view from now on.
+    const bool fileTaken = !failure || *failure == failedToLinearizeAlert();
+    if (fileTaken) {
+        const std::optional<QuadDataFile>& file = tool_.currentQuadFile();
+        linearizationViewNotesOutlet_->setPlainText(
+            fromStd(file ? file->processNotes.value_or(std::string()) : std::string()));
+        showLinearizedCurves();
+        showToolState();
+    }
+    if (failure) {
+        ui_.showAlert(*failure);
+    }
+}
+
+void LinearizationViewController::saveLinearizedCurveFile() {
+    if (!canSave()) {
+        ui_.showAlert(failedToLinearizeAlert());
+        return;
+    }
+    const std::optional<QString> path = ui_.chooseFileToSave(QStringLiteral("quad"));
+    if (!path) {
+        return;
+    }
+    const std::string notes = linearizationViewNotesOutlet_->toPlainText().toStdString();
+    if (const Outcome failure = tool_.saveLinearizedCurveFile(toPath(*path), notes)) {
+        ui_.showAlert(*failure);
+        return;
+    }
+    if (!SaveLinearzedXMLChecked_->isChecked()) {
+        return;
+    }
+    const std::optional<QString> folder = ui_.chooseFolder();
+    if (!folder) {
+        return;
+    }
+    if (const Outcome failure = tool_.exportGutenprintXML(toPath(*folder))) {
+        ui_.showAlert(*failure);
+    }
+}
+
+void LinearizationViewController::resetOutputCurvePoints() {
+    tool_.resetOutputCurvePoints();
+    controlPointMessage_->clear();
+    if (tool_.hasCorrectionCurve()) {
+        showLinearizedCurves();
+    }
+    showToolState();
+}
+
+void LinearizationViewController::setMovingAverageWindow(int windowSize) {
+    tool_.setMovingAverageWindow(windowSize);
+    if (tool_.hasCorrectionCurve()) {
+        showLinearizedCurves();
+    }
+    showToolState();
+}
+
+void LinearizationViewController::setSplineSmoothingPercentage(double splineControl) {
+    tool_.setSplineSmoothingPercentage(splineControl);
+    if (tool_.hasCorrectionCurve()) {
+        showLinearizedCurves();
+    }
+    showToolState();
+}
+
+void LinearizationViewController::controlPointChanged(ControlPoint which) {
+    const ControlPointRow& controls = row(which);
+    const Outcome failure = tool_.setControlPoint(which, controls.input->value(),
+                                                  static_cast<double>(controls.slider->value()));
+    if (failure) {
+        // The entry goes back to the input in use (showControlPoints below).
+        controlPointMessage_->setText(
+            fromStd(failure->messageText + ": " + failure->informativeText));
+    } else {
+        controlPointMessage_->clear();
+        showLinearizedCurves();
+    }
+    showToolState();
+}
+
+void LinearizationViewController::showOriginalCurve(bool original) {
+    showOriginalCurveButton_->setText(original ? tr("Show Linearized Curves")
+                                               : tr("Show Original Curves"));
+    redrawInkGraph();
+}
+
+void LinearizationViewController::showChannelsChanged() {
+    linearizedQuadCurveView_->setShowFlags(showFlags());
+}
+
+void LinearizationViewController::showLinearizedCurves() {
+    if (!tool_.currentLinearization()) {
+        return;
+    }
+    const QSignalBlocker blocker(showOriginalCurveButton_);
+    showOriginalCurveButton_->setChecked(false);
+    showOriginalCurveButton_->setText(tr("Show Original Curves"));
+}
+
+void LinearizationViewController::showToolState() {
+    showMeasurementState();
+    showControlPoints();
+    showCurveState();
+    redrawMeasurementGraph();
+    redrawInkGraph();
+    emit saveAvailabilityChanged();
+}
+
+void LinearizationViewController::showMeasurementState() {
+    const std::optional<std::string>& name = tool_.measurementFileName();
+    MeasurementFileName_->setText(name ? fromStd(*name) : tr("No measurements loaded"));
+    MeasurementFileName_->setToolTip(MeasurementFileName_->text());
+    if (tool_.hasCorrectionCurve()) {
+        dmaxOutlet_->setText(fromStd(formatFixed(tool_.measuredDmax(), 2)));
+    } else {
+        dmaxOutlet_->setText(tr("-"));
+    }
+    const std::optional<LinearityReadout>& linearity = tool_.linearity();
+    if (linearity) {
+        linearityOutlet_->setText(tr("max %1 L*, mean %2 L*")
+                                      .arg(fromStd(linearity->maximumDeviationText()),
+                                           fromStd(linearity->meanDeviationText())));
+        patchOrderWarning_->setText(fromStd(linearity->warningText()));
+    } else {
+        linearityOutlet_->setText(tr("-"));
+        patchOrderWarning_->clear();
+    }
+
+    const QSignalBlocker windowBlocker(avgWindowSize_);
+    const QSignalBlocker splineBlocker(splinePercentLabel_);
+    avgWindowSize_->setValue(tool_.movingAverageWindow());
+    splinePercentLabel_->setValue(tool_.splineSmoothingControl());
+}
+
+void LinearizationViewController::showControlPoints() {
+    // The points only act on a correction; before the first measurement they are fixed.
+    const bool active = tool_.hasCorrectionCurve();
+    controlPointsBox_->setEnabled(active);
+    const ManualCurveControl& control = tool_.manualCurveControl();
+    struct Shown {
+        ControlPoint which;
+        double input;
+        double controlValue;
+        double output;
+    };
+    const Shown shown[] = {
+        {ControlPoint::shadow, control.shadowInput, control.shadowControlValue,
+         control.shadowOutput},
+        {ControlPoint::midtone, control.midInput, control.midControlValue, control.midOutput},
+        {ControlPoint::highlight, control.highlightInput, control.highlightControlValue,
+         control.highlightOutput},
+    };
+    for (const Shown& point : shown) {
+        const ControlPointRow& controls = row(point.which);
+        const QSignalBlocker inputBlocker(controls.input);
+        const QSignalBlocker sliderBlocker(controls.slider);
+        controls.input->setValue(point.input);
+        // The slider is the control value with its sign inverted.
+        controls.slider->setValue(static_cast<int>(-point.controlValue));
+        controls.output->setText(active ? percentText(point.output) : tr("-"));
+    }
+}
+
+void LinearizationViewController::showCurveState() {
+    const std::optional<QuadDataFile>& file = tool_.currentQuadFile();
+    if (file) {
+        quadFileLoaded_->setText(tr("%1 (%2 channels)")
+                                     .arg(fromStd(file->quadCurveFileName.value_or(std::string())))
+                                     .arg(file->numInks));
+    } else {
+        quadFileLoaded_->setText(tr("No .quad file loaded"));
+    }
+    quadFileLoaded_->setToolTip(quadFileLoaded_->text());
+    const int channels = file ? file->numInks : 0;
+    for (int channel = 0; channel < channelToggleCount; ++channel) {
+        channelToggles_[static_cast<std::size_t>(channel)]->setEnabled(channel < channels);
+    }
+    showOriginalCurveButton_->setEnabled(tool_.currentLinearization().has_value());
+    saveButton_->setEnabled(canSave());
+}
+
+void LinearizationViewController::redrawMeasurementGraph() {
+    if (!tool_.hasCorrectionCurve()) {
+        measurementDataChart_->clearSeries();
+        return;
+    }
+    const CorrectionCurve& correction = tool_.correctionCurve();
+    // The target's last sample is the pinned end point that the linearization never reads.
+    std::vector<double> target = correction.finalTargetArray;
+    if (target.size() > 255) {
+        target.resize(255);
+    }
+    measurementDataChart_->setSeries(tool_.measuredValues().originalInterpolatedMeasuredValues,
+                                     correction.densitiesToCorrect, correction.linearTargetArray,
+                                     target);
+}
+
+void LinearizationViewController::redrawInkGraph() {
+    const std::optional<QuadDataFile>& file = tool_.currentQuadFile();
+    const std::optional<Linearization>& linearization = tool_.currentLinearization();
+    if (!file || !linearization) {
+        linearizedQuadCurveView_->setPlaceholderText(
+            file ? tr("Load measurement data to linearize this curve.")
+                 : tr("Load .quad file to show ink graphs."));
+        linearizedQuadCurveView_->clearCurve();
+        return;
+    }
+    linearizedQuadCurveView_->setCurve(showOriginalCurveButton_->isChecked()
+                                           ? file->inputQuadCurveArray
+                                           : linearization->linearizedQuadCurve2DArray);
+}
+
+}  // namespace sg

@@ -1,0 +1,627 @@
+#include <vector>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QValueAxis>
+
+#include "App/InkCurveChart.h"
+#include "App/LinearizationMeasurementChart.h"
+#include "App/LinearizationViewController.h"
+#include "App/MainWindow.h"
+#include "Common/Diagnostics.h"
+#include "Support/ScriptedUiServices.h"
+
+using sg::ControlPoint;
+using sg::LinearizationViewController;
+using sg::testing::ScriptedUiServices;
+
+namespace {
+
+const QString examples = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/../../examples");
+const QString data = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/LinearizationView");
+const QString wedge21 = examples + QStringLiteral("/wedge-21-steps.txt");
+const QString wedge51 = examples + QStringLiteral("/wedge-51-steps.txt");
+const QString curve8 = examples + QStringLiteral("/example-curve.quad");
+const QString curve6 = data + QStringLiteral("/six-channels.quad");
+const QString brokenCurve = data + QStringLiteral("/missing-value.quad");
+const QString lighterPatch = data + QStringLiteral("/wedge21-patch7-lighter.txt");
+const QString notMeasurements = data + QStringLiteral("/not-a-measurement.txt");
+
+const sg::Alert failedToLinearize{
+    "Failed to Linearize",
+    "Please load a valid quad curve file and measurement data file and try again"};
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QList<double> ysOf(const QLineSeries* series) {
+    QList<double> ys;
+    for (const QPointF& point : series->points()) {
+        ys << point.y();
+    }
+    return ys;
+}
+
+QList<QPointF> indexed(const std::vector<double>& values, double scale = 1.0) {
+    QList<QPointF> points;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        points << QPointF(double(i) / scale, values[i]);
+    }
+    return points;
+}
+
+// Everything the tab shows, to prove that a refused action changed nothing.
+struct Shown {
+    QStringList texts;
+    QList<QList<QPointF>> series;
+    QList<bool> enabled;
+
+    friend bool operator==(const Shown&, const Shown&) = default;
+};
+
+Shown shownBy(const LinearizationViewController& view) {
+    Shown shown;
+    shown.texts << view.MeasurementFileName()->text() << view.dmaxOutlet()->text()
+                << view.linearityOutlet()->text() << view.patchOrderWarning()->text()
+                << view.quadFileLoaded()->text()
+                << view.linearizationViewNotesOutlet()->toPlainText()
+                << view.showOriginalCurveButton()->text() << view.avgWindowSize()->text()
+                << view.splinePercentLabel()->text() << view.controlPointMessage()->text();
+    for (const ControlPoint which :
+         {ControlPoint::shadow, ControlPoint::midtone, ControlPoint::highlight}) {
+        shown.texts << view.inputEntry(which)->text() << view.outputEntry(which)->text()
+                    << QString::number(view.slider(which)->value());
+    }
+    const sg::LinearizationMeasurementChart* chart = view.measurementDataChart();
+    for (const QLineSeries* line : {chart->measuredSeries(), chart->smoothedSeries(),
+                                    chart->linearSeries(), chart->targetSeries()}) {
+        shown.series << line->points();
+    }
+    for (const QLineSeries* line : view.linearizedQuadCurveView()->curveSeries()) {
+        shown.series << line->points();
+    }
+    shown.enabled << view.controlPointsBox()->isEnabled()
+                  << view.showOriginalCurveButton()->isEnabled() << view.saveButton()->isEnabled()
+                  << view.showOriginalCurveButton()->isChecked();
+    return shown;
+}
+
+}  // namespace
+
+class LinearizationViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir* folder = nullptr;
+    ScriptedUiServices* ui = nullptr;
+    LinearizationViewController* view = nullptr;
+
+    QString temp(const QString& name) const { return folder->filePath(name); }
+
+    void loadMeasurements(const QString& path) {
+        ui->answerOpen(path);
+        view->loadMeasurmentData();
+    }
+    void loadCurve(const QString& path) {
+        ui->answerOpen(path);
+        view->loadQuadData();
+    }
+    // Saves through the dialog and returns the file's bytes (empty when nothing was written).
+    QByteArray save(const QString& name) {
+        ui->answerSave(temp(name));
+        view->saveLinearizedCurveFile();
+        return bytesOf(temp(name));
+    }
+    void loadBoth(const QString& measurements = wedge21, const QString& curve = curve8) {
+        loadMeasurements(measurements);
+        loadCurve(curve);
+    }
+    // A second tab that loads the files in the other order and saves.
+    QByteArray savedByAnotherView(const QString& measurements, int window = 0,
+                                  double spline = 1.0) {
+        ScriptedUiServices otherUi;
+        LinearizationViewController other(otherUi);
+        otherUi.answerOpen(measurements);
+        other.loadMeasurmentData();
+        other.avgWindowSize()->setValue(window);
+        other.splinePercentLabel()->setValue(spline);
+        otherUi.answerOpen(curve8);
+        other.loadQuadData();
+        otherUi.answerSave(temp("other.quad"));
+        other.saveLinearizedCurveFile();
+        return otherUi.alerts.empty() ? bytesOf(temp("other.quad")) : QByteArray();
+    }
+    QList<QLineSeries*> inkSeries() const { return view->linearizedQuadCurveView()->curveSeries(); }
+
+private slots:
+    void init() {
+        folder = new QTemporaryDir;
+        QVERIFY(folder->isValid());
+        ui = new ScriptedUiServices;
+        view = new LinearizationViewController(*ui);
+    }
+
+    void cleanup() {
+        QVERIFY(ui->scriptFinished());
+        delete view;
+        delete ui;
+        delete folder;
+    }
+
+    void startsEmptyWithTheControlsAtTheirStartValues() {
+        const QSpinBox* window = view->avgWindowSize();
+        QCOMPARE((QList<int>{window->minimum(), window->maximum(), window->value()}),
+                 (QList<int>{0, 50, 0}));
+        const QDoubleSpinBox* spline = view->splinePercentLabel();
+        QCOMPARE((QList<double>{spline->minimum(), spline->maximum(), spline->singleStep(),
+                                spline->value()}),
+                 (QList<double>{0.0, 2.0, 0.01, 1.0}));
+        const double starts[] = {25.0, 50.0, 75.0};
+        for (const ControlPoint which :
+             {ControlPoint::shadow, ControlPoint::midtone, ControlPoint::highlight}) {
+            const QSlider* slider = view->slider(which);
+            QCOMPARE((QList<int>{slider->minimum(), slider->maximum(), slider->value()}),
+                     (QList<int>{-50, 50, 0}));
+            QCOMPARE(view->inputEntry(which)->value(), starts[int(which)]);
+            QCOMPARE(view->outputEntry(which)->text(), QStringLiteral("-"));
+        }
+        QVERIFY(!view->controlPointsBox()->isEnabled());
+
+        const QStringList toggleNames{"K", "C", "M", "Y", "LC", "LM", "LK", "LLK", "OR", "GR"};
+        for (int channel = 0; channel < 10; ++channel) {
+            QCOMPARE(view->channelToggle(channel)->text(), toggleNames[channel]);
+        }
+        QCOMPARE(view->showFlags(), std::vector<bool>(10, true));
+        QVERIFY(view->showOriginalCurveButton()->isCheckable());
+        QVERIFY(!view->showOriginalCurveButton()->isEnabled());
+        QCOMPARE(view->showOriginalCurveButton()->text(), QStringLiteral("Show Original Curves"));
+        QVERIFY(!view->canSave() && !view->saveButton()->isEnabled());
+
+        const sg::LinearizationMeasurementChart* chart = view->measurementDataChart();
+        QVERIFY(chart->isShowingPlaceholder());
+        QCOMPARE(chart->placeholderText(), QStringLiteral("Load measurement data to show graphs."));
+        QCOMPARE(chart->xAxis()->max(), 255.0);
+        QCOMPARE(chart->xAxis()->titleText(), QStringLiteral("Input level"));
+        QCOMPARE(chart->yAxis()->max(), 100.0);
+        QCOMPARE(chart->yAxis()->titleText(), QStringLiteral("L*"));
+        QVERIFY(view->linearizedQuadCurveView()->isShowingPlaceholder());
+        QCOMPARE(view->linearizedQuadCurveView()->placeholderText(),
+                 QStringLiteral("Load .quad file to show ink graphs."));
+    }
+
+    void measurementLoadDrawsTheGraphAndTheReadouts() {
+        loadMeasurements(wedge21);
+        QVERIFY(ui->alerts.empty());
+        QCOMPARE(ui->openRequests.back().fileTypes, (QStringList{"txt", "csv"}));
+        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge-21-steps.txt"));
+        // Last patch L* 16.26: -log10(((16.26 + 16) / 116)^3) = 1.667.
+        QCOMPARE(view->dmaxOutlet()->text(), QStringLiteral("1.67"));
+        QCOMPARE(view->linearityOutlet()->text(), QStringLiteral("max 22.0 L*, mean 11.0 L*"));
+        QVERIFY(view->patchOrderWarning()->text().isEmpty());
+
+        const sg::LinearizationMeasurementChart* chart = view->measurementDataChart();
+        QVERIFY(!chart->isShowingPlaceholder());
+        const sg::LinearizationTool& tool = view->tool();
+        QCOMPARE(chart->measuredSeries()->points(),
+                 indexed(tool.measuredValues().originalInterpolatedMeasuredValues));
+        QCOMPARE(chart->smoothedSeries()->points(),
+                 indexed(tool.correctionCurve().densitiesToCorrect));
+        // The straight line, not the smoothed response, from the lightest patch down.
+        QCOMPARE(chart->linearSeries()->points(),
+                 indexed(tool.correctionCurve().linearTargetArray));
+        QCOMPARE(chart->linearSeries()->at(0), QPointF(0.0, 93.93));
+        // The target's pinned 256th and 257th samples are left out.
+        QCOMPARE(chart->targetSeries()->count(), 255);
+        QCOMPARE(chart->rangeSeries()->points(), (QList<QPointF>{QPointF(0.0, 100.0)}));
+        QCOMPARE(chart->chart()->series().size(), 5);
+        // The legend is laid out once the graph is on screen.
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QStringList legend;
+        for (QLegendMarker* marker : chart->chart()->legend()->markers()) {
+            if (marker->isVisible()) {
+                legend << marker->label();
+            }
+        }
+        QCOMPARE(legend, (QStringList{"Measured Lab L*", "Smoothed Lab L*", "Linear Lab L*",
+                                      "Target Lab L*"}));
+
+        QVERIFY(view->controlPointsBox()->isEnabled());
+        QCOMPARE(view->midtoneOutputEntry()->text(), QStringLiteral("50.00 %"));
+        QVERIFY(!view->canSave());
+
+        // Patches out of order are reported under the graph, and nothing is refused.
+        loadMeasurements(lighterPatch);
+        QVERIFY(ui->alerts.empty());
+        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge21-patch7-lighter.txt"));
+        QCOMPARE(view->patchOrderWarning()->text(),
+                 QStringLiteral("Patch 7 is lighter than patch 6 by 3.4 L*: check the patch "
+                                "order."));
+        QCOMPARE(view->dmaxOutlet()->text(), QStringLiteral("1.69"));
+        QCOMPARE(view->linearityOutlet()->text(), QStringLiteral("max 16.3 L*, mean 8.9 L*"));
+        QCOMPARE(chart->linearSeries()->at(0), QPointF(0.0, 95.10));
+    }
+
+    void curveBeforeMeasurementsFailsToLinearize() {
+        loadCurve(curve8);
+        QCOMPARE(ui->openRequests.back().fileTypes, QStringList{"quad"});
+        QCOMPARE(ui->alerts.size(), 1u);
+        QVERIFY(ui->alerts[0] == failedToLinearize);
+        // The file is taken, waiting for a correction.
+        QCOMPARE(view->quadFileLoaded()->text(), QStringLiteral("example-curve.quad (8 channels)"));
+        QCOMPARE(view->linearizationViewNotesOutlet()->toPlainText(),
+                 QStringLiteral("Example curve for the Linearization tool\nMade by "
+                                "examples/make-examples.py on a simulated printer: not "
+                                "linearized yet"));
+        QVERIFY(view->linearizedQuadCurveView()->isShowingPlaceholder());
+        QCOMPARE(view->linearizedQuadCurveView()->placeholderText(),
+                 QStringLiteral("Load measurement data to linearize this curve."));
+        QVERIFY(!view->showOriginalCurveButton()->isEnabled());
+        QVERIFY(!view->canSave());
+
+        // Saving now is refused before any dialog opens.
+        view->saveLinearizedCurveFile();
+        QCOMPARE(ui->alerts.size(), 2u);
+        QVERIFY(ui->alerts[1] == failedToLinearize);
+        QVERIFY(ui->saveRequests.empty());
+
+        // The measurement linearizes the waiting curve.
+        loadMeasurements(wedge21);
+        QCOMPARE(ui->alerts.size(), 2u);
+        QVERIFY(!view->linearizedQuadCurveView()->isShowingPlaceholder());
+        QCOMPARE(inkSeries().size(), 8);
+        QCOMPARE(inkSeries()[0]->name(), QStringLiteral("K Curve"));
+        QVERIFY(view->showOriginalCurveButton()->isEnabled());
+        QVERIFY(view->canSave() && view->saveButton()->isEnabled());
+        QVERIFY(save("linearized.quad").startsWith("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK\n"));
+        QCOMPARE(ui->saveRequests, std::vector<QString>{QStringLiteral("quad")});
+    }
+
+    void refusedLoadsLeaveEverythingAsItWas() {
+        loadBoth();
+        view->linearizationViewNotesOutlet()->setPlainText(QStringLiteral("edited notes"));
+        view->channelToggle(2)->setChecked(false);
+        QVERIFY(ui->alerts.empty());
+        const Shown before = shownBy(*view);
+        const QByteArray savedBefore = save("before.quad");
+        QVERIFY(!savedBefore.isEmpty());
+
+        loadMeasurements(notMeasurements);
+        QCOMPARE(ui->alerts.size(), 1u);
+        QCOMPARE(ui->alerts[0].messageText, std::string("Failed to Load Measurement Data"));
+        QVERIFY(shownBy(*view) == before);
+        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge-21-steps.txt"));
+
+        loadMeasurements(temp("no such file.txt"));
+        QCOMPARE(ui->alerts.size(), 2u);
+        QVERIFY(shownBy(*view) == before);
+
+        loadCurve(brokenCurve);
+        QCOMPARE(ui->alerts.size(), 3u);
+        QCOMPARE(ui->alerts[2].messageText, std::string("Failed to Load Quad File"));
+        QVERIFY(shownBy(*view) == before);
+
+        // Cancelled dialogs do nothing at all.
+        ui->cancelOpen();
+        view->loadMeasurmentData();
+        ui->cancelOpen();
+        view->loadQuadData();
+        ui->cancelSave();
+        view->saveLinearizedCurveFile();
+        QCOMPARE(ui->alerts.size(), 3u);
+        QVERIFY(shownBy(*view) == before);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"before.quad"});
+
+        QCOMPARE(save("after.quad"), savedBefore);
+    }
+
+    void aNewMeasurementRelinearizesTheLoadedCurve() {
+        loadBoth();
+        const QList<QLineSeries*> lines = inkSeries();
+        const QList<double> kBefore = ysOf(lines[0]);
+        view->showOriginalCurveButton()->setChecked(true);
+        const QByteArray with21 = save("21.quad");
+
+        loadMeasurements(wedge51);
+        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge-51-steps.txt"));
+        // Redrawn in place, back on the linearized curves.
+        QCOMPARE(inkSeries(), lines);
+        QVERIFY(!view->showOriginalCurveButton()->isChecked());
+        QVERIFY(ysOf(lines[0]) != kBefore);
+        const QByteArray with51 = save("51.quad");
+        QVERIFY(with51 != with21);
+
+        // The same as loading the 51-step wedge before the curve.
+        QCOMPARE(savedByAnotherView(wedge51), with51);
+    }
+
+    void controlPointSlidersBendTheTargetInPlace() {
+        loadBoth();
+        const sg::LinearizationMeasurementChart* chart = view->measurementDataChart();
+        const QList<QLineSeries*> lines = inkSeries();
+        const QList<double> targetBefore = ysOf(chart->targetSeries());
+        const QList<QPointF> linearBefore = chart->linearSeries()->points();
+        const QList<double> kBefore = ysOf(lines[0]);
+        const QByteArray straight = save("straight.quad");
+        view->showOriginalCurveButton()->setChecked(true);
+
+        view->shadowOutputControlSlider()->setValue(20);
+        // +20 on the slider is a control value of -20: 0.8 x 25.
+        QCOMPARE(view->tool().manualCurveControl().shadowControlValue, -20.0);
+        QCOMPARE(view->shadowOutputEntry()->text(), QStringLiteral("20.00 %"));
+        QCOMPARE(view->shadowInputEntry()->value(), 25.0);
+        QCOMPARE(chart->linearSeries()->points(), linearBefore);
+        QVERIFY(ysOf(chart->targetSeries()) != targetBefore);
+        QCOMPARE(chart->targetSeries()->count(), 255);
+        QCOMPARE(inkSeries(), lines);
+        QVERIFY(ysOf(lines[0]) != kBefore);
+        QVERIFY(!view->showOriginalCurveButton()->isChecked());
+        QCOMPARE(view->showOriginalCurveButton()->text(), QStringLiteral("Show Original Curves"));
+
+        view->midtoneOutputControlSlider()->setValue(-50);
+        QCOMPARE(view->midtoneOutputEntry()->text(), QStringLiteral("75.00 %"));
+        view->highlightOutputControlSlider()->setValue(8);
+        QCOMPARE(view->highlightOutputEntry()->text(), QStringLiteral("69.00 %"));
+        QCOMPARE(view->tool().manualCurveControl().highlightControlValue, -8.0);
+        QVERIFY(save("bent.quad") != straight);
+
+        // Reset puts the points and the sliders back and gives the straight target again.
+        view->shadowInputEntry()->setValue(30.0);
+        QCOMPARE(view->tool().manualCurveControl().shadowInput, 30.0);
+        view->resetButton()->click();
+        for (const ControlPoint which :
+             {ControlPoint::shadow, ControlPoint::midtone, ControlPoint::highlight}) {
+            QCOMPARE(view->slider(which)->value(), 0);
+        }
+        QCOMPARE(view->shadowInputEntry()->value(), 25.0);
+        QCOMPARE(view->midToneInputEntry()->value(), 50.0);
+        QCOMPARE(view->highlightInputEntry()->value(), 75.0);
+        QCOMPARE(view->shadowOutputEntry()->text(), QStringLiteral("25.00 %"));
+        QCOMPARE(view->highlightOutputEntry()->text(), QStringLiteral("75.00 %"));
+        QCOMPARE(ysOf(chart->targetSeries()), targetBefore);
+        QCOMPARE(ysOf(lines[0]), kBefore);
+        QCOMPARE(save("reset.quad"), straight);
+        QVERIFY(ui->alerts.empty());
+    }
+
+    void crossingInputsAreRefusedAndTheEntryReverts() {
+        loadBoth();
+        view->shadowOutputControlSlider()->setValue(10);
+        const QByteArray before = save("before.quad");
+        const Shown shown = shownBy(*view);
+
+        // Past the midtone.
+        view->shadowInputEntry()->setValue(60.0);
+        QCOMPARE(view->shadowInputEntry()->value(), 25.0);
+        QCOMPARE(view->tool().manualCurveControl().shadowInput, 25.0);
+        QCOMPARE(view->controlPointMessage()->text(),
+                 QStringLiteral("Invalid Control Point: The control inputs must rise from shadow "
+                                "to midtone to highlight, each from 1 to 99: shadow 60, midtone "
+                                "50, highlight 75."));
+        // On the highlight.
+        view->midToneInputEntry()->setValue(75.0);
+        QCOMPARE(view->midToneInputEntry()->value(), 50.0);
+        QVERIFY(view->controlPointMessage()->text().contains("midtone 75, highlight 75"));
+        view->highlightInputEntry()->setValue(50.0);
+        QCOMPARE(view->highlightInputEntry()->value(), 75.0);
+        QVERIFY(ui->alerts.empty());
+        QCOMPARE(save("after.quad"), before);
+
+        // Typed digits count once the entry is done: "6" alone would have been taken.
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        view->shadowInputEntry()->setFocus();
+        view->shadowInputEntry()->selectAll();
+        QTest::keyClicks(view->shadowInputEntry(), QStringLiteral("60"));
+        QCOMPARE(view->tool().manualCurveControl().shadowInput, 25.0);
+        QTest::keyClick(view->shadowInputEntry(), Qt::Key_Return);
+        QCOMPARE(view->shadowInputEntry()->value(), 25.0);
+        QCOMPARE(view->tool().manualCurveControl().shadowInput, 25.0);
+
+        // A good input clears the message and moves the point, keeping its slider.
+        view->shadowInputEntry()->setValue(40.0);
+        QVERIFY(view->controlPointMessage()->text().isEmpty());
+        QCOMPARE(view->tool().manualCurveControl().shadowInput, 40.0);
+        QCOMPARE(view->tool().manualCurveControl().shadowControlValue, -10.0);
+        QCOMPARE(view->shadowOutputEntry()->text(), QStringLiteral("36.00 %"));
+        QVERIFY(shownBy(*view) != shown);
+    }
+
+    void smoothingControlsActOnTheMeasurement() {
+        // Before a measurement the settings are kept and the tool says why nothing happened.
+        sg::DiagnosticsCapture capture;
+        view->avgWindowSize()->setValue(12);
+        view->splinePercentLabel()->setValue(0.4);
+        QCOMPARE(capture.text(),
+                 std::string("No Correction Curve loaded, can not smooth with average\n"
+                             "No Correction Curve loaded, can not smooth with spline\n"));
+        QCOMPARE(view->tool().movingAverageWindow(), 12);
+        QCOMPARE(view->tool().splineSmoothingControl(), 0.4);
+        QVERIFY(view->measurementDataChart()->isShowingPlaceholder());
+
+        // The measurement is smoothed with the settings shown, as if they were set after it.
+        loadBoth();
+        QCOMPARE(view->avgWindowSize()->value(), 12);
+        QCOMPARE(view->splinePercentLabel()->value(), 0.4);
+        const sg::LinearizationMeasurementChart* chart = view->measurementDataChart();
+        QLineSeries* smoothedLine = chart->smoothedSeries();
+        const QList<QPointF> smoothed = smoothedLine->points();
+        const QList<QPointF> measured = chart->measuredSeries()->points();
+        QCOMPARE(save("smoothed.quad"), savedByAnotherView(wedge21, 12, 0.4));
+
+        // Redrawn in place; the measured series stays as it is.
+        view->avgWindowSize()->setValue(0);
+        view->splinePercentLabel()->setValue(1.0);
+        QCOMPARE(chart->smoothedSeries(), smoothedLine);
+        QVERIFY(smoothedLine->points() != smoothed);
+        QCOMPARE(chart->measuredSeries()->points(), measured);
+        QCOMPARE(save("unsmoothed.quad"), savedByAnotherView(wedge21));
+    }
+
+    void togglesChangeTheGraphButNeverTheFile() {
+        loadBoth();
+        const QByteArray saved = save("all.quad");
+        const QList<QLineSeries*> lines = inkSeries();
+        const QList<double> lk = ysOf(lines[6]);
+        const QList<double> llk = ysOf(lines[7]);
+        QVERIFY(*std::max_element(lk.begin(), lk.end()) > 10.0);
+
+        view->channelToggle(6)->setChecked(false);
+        QCOMPARE(view->showFlags()[6], false);
+        QCOMPARE(inkSeries(), lines);
+        QCOMPARE(ysOf(lines[6]), QList<double>(256, 0.0));
+        QCOMPARE(ysOf(lines[7]), llk);
+        QCOMPARE(save("hidden.quad"), saved);
+
+        // The original curve, as read, in percent; hidden channels stay hidden there too.
+        view->showOriginalCurveButton()->setChecked(true);
+        QCOMPARE(view->showOriginalCurveButton()->text(), QStringLiteral("Show Linearized Curves"));
+        const sg::QuadCurve& original = view->tool().currentQuadFile()->inputQuadCurveArray;
+        QList<QPointF> expected;
+        for (std::size_t i = 0; i < 256; ++i) {
+            expected << QPointF(double(i) / 2.55, original[7][i] / 655.35);
+        }
+        QCOMPARE(lines[7]->points(), expected);
+        QCOMPARE(ysOf(lines[6]), QList<double>(256, 0.0));
+        QCOMPARE(save("original shown.quad"), saved);
+
+        view->showOriginalCurveButton()->setChecked(false);
+        QCOMPARE(view->showOriginalCurveButton()->text(), QStringLiteral("Show Original Curves"));
+        QCOMPARE(ysOf(lines[7]), llk);
+        view->channelToggle(6)->setChecked(true);
+        QCOMPARE(ysOf(lines[6]), lk);
+
+        // Only the channels the curve has can be toggled.
+        loadCurve(curve6);
+        QCOMPARE(inkSeries().size(), 6);
+        for (int channel = 0; channel < 10; ++channel) {
+            QCOMPARE(view->channelToggle(channel)->isEnabled(), channel < 6);
+        }
+        QCOMPARE(view->linearizationViewNotesOutlet()->toPlainText(),
+                 QStringLiteral("Six-channel curve for the view tests\nsecond note line"));
+        QVERIFY(ui->alerts.empty());
+    }
+
+    void saveWritesTheNotesAndTheGutenprintFiles() {
+        loadMeasurements(wedge21);
+        loadCurve(curve6);
+        const QByteArray asLoaded = save("as loaded.quad");
+        QCOMPARE(asLoaded.split('\n').mid(0, 5),
+                 (QList<QByteArray>{"## QuadToneRIP K,C,M,Y,LC,LM", "# Halidewerk Silvergrain v2",
+                                    "# Six-channel curve for the view tests", "# second note line",
+                                    "# K Curve"}));
+        QCOMPARE(asLoaded.split('\n').size(), 4 + 6 * 257);
+        QVERIFY(!asLoaded.endsWith('\n'));
+
+        view->linearizationViewNotesOutlet()->setPlainText(
+            QStringLiteral("Baryta 310 g/m\u00b2\n\nsecond pass"));
+        const QByteArray edited = save("edited.quad");
+        QCOMPARE(
+            edited.split('\n').mid(0, 6),
+            (QList<QByteArray>{"## QuadToneRIP K,C,M,Y,LC,LM", "# Halidewerk Silvergrain v2",
+                               "# Baryta 310 g/m\xc2\xb2", "# ", "# second pass", "# K Curve"}));
+        // Only the header block differs.
+        QCOMPARE(edited.split('\n').mid(6), asLoaded.split('\n').mid(5));
+
+        // With the XML option the folder dialog follows the save: one file per channel.
+        view->SaveLinearzedXMLChecked()->setChecked(true);
+        QVERIFY(QDir().mkpath(temp("xml")));
+        ui->answerFolder(temp("xml"));
+        save("with xml.quad");
+        QCOMPARE(ui->folderRequests, 1);
+        QCOMPARE(QDir(temp("xml")).entryList(QDir::Files).size(), 6);
+
+        // A failed write says so, writes nothing and asks for no folder.
+        view->linearizationViewNotesOutlet()->setPlainText(QStringLiteral("lost"));
+        ui->answerSave(temp("missing folder/out.quad"));
+        view->saveLinearizedCurveFile();
+        QCOMPARE(ui->alerts.size(), 1u);
+        QCOMPARE(ui->alerts[0].messageText, std::string("Failed to Save"));
+        QCOMPARE(ui->folderRequests, 1);
+        QVERIFY(!QFile::exists(temp("missing folder/out.quad")));
+        // The file's own notes are still those of the last good save.
+        QCOMPARE(view->tool().currentQuadFile()->processNotes.value_or(""),
+                 std::string("Baryta 310 g/m\xc2\xb2\n\nsecond pass"));
+
+        // A cancelled folder dialog keeps the saved curve and writes no XML.
+        ui->answerSave(temp("no xml.quad"));
+        ui->cancelFolder();
+        view->saveLinearizedCurveFile();
+        QVERIFY(QFile::exists(temp("no xml.quad")));
+        QCOMPARE(QDir(temp("xml")).entryList(QDir::Files).size(), 6);
+        QCOMPARE(ui->alerts.size(), 1u);
+    }
+
+    void dropsAndShortcutsReachTheRightLoader() {
+        for (const char* taken : {"/a/curve.quad", "/a/CURVE.QUAD", "/a/w.txt", "/a/w.CSV"}) {
+            QVERIFY2(view->takesDroppedFile(QLatin1String(taken)), taken);
+        }
+        QVERIFY(!view->takesDroppedFile(QStringLiteral("/a/wedge.ti3")));
+        QVERIFY(!view->takesDroppedFile(QStringLiteral("/a/quad")));
+        view->openDroppedFile(wedge21);
+        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge-21-steps.txt"));
+        view->openDroppedFile(curve6);
+        QCOMPARE(view->quadFileLoaded()->text(), QStringLiteral("six-channels.quad (6 channels)"));
+        QVERIFY(ui->openRequests.empty());
+        QVERIFY(ui->alerts.empty());
+
+        ScriptedUiServices windowUi;
+        sg::MainWindow window(windowUi);
+        QTabWidget* tabs = window.tabs();
+        QStringList titles;
+        for (int index = 0; index < tabs->count(); ++index) {
+            titles << tabs->tabText(index);
+        }
+        const int linearization = int(titles.indexOf("Linearization"));
+        const int levels = int(titles.indexOf("Quad Levels"));
+        QVERIFY(linearization >= 0 && linearization < levels);
+        auto* tool = qobject_cast<LinearizationViewController*>(tabs->widget(linearization));
+        QVERIFY(tool != nullptr);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        tabs->setCurrentIndex(linearization);
+        windowUi.cancelOpen();
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(windowUi.openRequests.size(), 1u);
+        QCOMPARE(windowUi.openRequests[0].fileTypes, QStringList{"quad"});
+        windowUi.cancelOpen();
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(windowUi.openRequests.size(), 2u);
+        QCOMPARE(windowUi.openRequests[1].fileTypes, (QStringList{"txt", "csv"}));
+        QVERIFY(!window.saveAction()->isEnabled());
+
+        // The measurement shortcut belongs to this tab only.
+        tabs->setCurrentIndex(levels);
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(windowUi.openRequests.size(), 2u);
+
+        // Save follows the tab's state.
+        tabs->setCurrentIndex(linearization);
+        tool->openDroppedFile(wedge21);
+        tool->openDroppedFile(curve8);
+        QVERIFY(window.saveAction()->isEnabled());
+        QVERIFY(windowUi.scriptFinished());
+    }
+};
+
+QTEST_MAIN(LinearizationViewTest)
+#include "LinearizationViewTest.moc"
