@@ -14,8 +14,16 @@ inline constexpr int exitUsage = 2;
 // Prints the alert as "<title>: <informative text>" on the standard error; returns exitRefused.
 int refuse(const Alert& alert);
 
+// Writes the text to the standard output as it stands; exitRefused when that fails.
+int printText(const std::string& text);
+
 // Writes the file text to `output`, or to the standard output when it is "-" or empty.
 // Returns exitSuccess, or exitRefused after printing the alert of a failed write.
 int emitFile(const std::string& text, const std::string& output);
+
+// The refusal of a Gutenprint export folder that is not an existing folder. The export says
+// nothing about a folder that is gone (a dialog just showed it); a script has nobody to notice,
+// so the commands check it before anything is written.
+Outcome gutenprintFolderRefusal(const std::string& folder);
 
 }  // namespace sg::cli

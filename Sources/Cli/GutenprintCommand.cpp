@@ -1,7 +1,5 @@
-#include <filesystem>
 #include <memory>
 #include <string>
-#include <system_error>
 
 #include "Cli/CliSupport.h"
 #include "Cli/Commands.h"
@@ -21,14 +19,8 @@ int runGutenprint(const GutenprintOptions& options) {
     if (!file) {
         return refuse(file.error());
     }
-    // The export itself stays silent about a missing folder (a dialog just showed it); a
-    // script has nobody to notice, so it is refused here.
-    std::error_code error;
-    if (!std::filesystem::is_directory(options.folder, error)) {
-        const bool exists = std::filesystem::exists(options.folder, error);
-        return refuse(Alert{
-            "Failed to Export Gutenprint XML",
-            "\"" + options.folder + "\" " + (exists ? "is not a folder." : "does not exist.")});
+    if (const Outcome refused = gutenprintFolderRefusal(options.folder)) {
+        return refuse(*refused);
     }
     if (const Outcome failure = exportGutenprintXML(file.value().inputQuadCurveArray,
                                                     file.value().inkList, options.folder)) {

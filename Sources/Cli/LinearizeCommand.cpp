@@ -16,12 +16,9 @@
 // The result depends only on the settings reached, not on the order they were made in: each
 // action recomputes the correction and the linearization from scratch.
 
-#include <filesystem>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "Cli/CliSupport.h"
@@ -98,12 +95,8 @@ Outcome setControlPoints(LinearizationTool& tool, std::vector<ControlPointSettin
 int runLinearize(const LinearizeOptions& options) {
     // Everything that can be checked before the work starts is, so a refusal writes nothing.
     if (!options.gutenprint.empty()) {
-        std::error_code error;
-        if (!std::filesystem::is_directory(options.gutenprint, error)) {
-            const bool exists = std::filesystem::exists(options.gutenprint, error);
-            return refuse(Alert{"Failed to Export Gutenprint XML",
-                                "\"" + options.gutenprint + "\" " +
-                                    (exists ? "is not a folder." : "does not exist.")});
+        if (const Outcome refused = gutenprintFolderRefusal(options.gutenprint)) {
+            return refuse(*refused);
         }
     }
     std::optional<std::string> notesText;
@@ -145,8 +138,7 @@ int runLinearize(const LinearizeOptions& options) {
         if (!text) {
             return refuse(text.error());
         }
-        std::cout << text.value() << std::flush;
-        if (!std::cout) {
+        if (printText(text.value()) != exitSuccess) {
             return exitRefused;
         }
     } else if (const Outcome refused = tool.saveLinearizedCurveFile(options.output, notes)) {

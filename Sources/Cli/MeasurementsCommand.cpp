@@ -1,4 +1,3 @@
-#include <iostream>
 #include <memory>
 #include <string>
 
@@ -34,8 +33,7 @@ int runMeasurements(const MeasurementsOptions& options) {
         text += formatShortest(value);
         text += '\n';
     }
-    std::cout << text << std::flush;
-    return std::cout ? exitSuccess : exitRefused;
+    return printText(text);
 }
 
 }  // namespace

@@ -94,9 +94,19 @@ std::string formatShortest(double value) {
 }
 
 std::string formatFixed(double value, int decimals) {
-    std::array<char, 512> buffer{};
+    std::array<char, 64> buffer{};
     const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+    if (length < 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length), '\0');
+    if (text.size() < buffer.size()) {
+        text.assign(buffer.data(), text.size());
+    } else {
+        // Huge values or many decimals: print again into a buffer of the full length.
+        std::snprintf(text.data(), text.size() + 1, "%.*f", decimals, value);
+    }
+    return text;
 }
 
 }  // namespace sg

@@ -2,18 +2,23 @@
 
 namespace sg {
 
-std::vector<std::string> splitString(std::string_view text, char separator) {
-    std::vector<std::string> parts;
+std::vector<std::string_view> splitStringViews(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
     std::size_t start = 0;
     while (true) {
         const std::size_t end = text.find(separator, start);
         if (end == std::string_view::npos) {
-            parts.emplace_back(text.substr(start));
+            parts.push_back(text.substr(start));
             return parts;
         }
-        parts.emplace_back(text.substr(start, end - start));
+        parts.push_back(text.substr(start, end - start));
         start = end + 1;
     }
+}
+
+std::vector<std::string> splitString(std::string_view text, char separator) {
+    const std::vector<std::string_view> views = splitStringViews(text, separator);
+    return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::string_view trim(std::string_view text, std::string_view characters) {

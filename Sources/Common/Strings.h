@@ -9,6 +9,9 @@ namespace sg {
 // Splits at every separator; empty parts stay, so "a\n" gives "a" and "".
 std::vector<std::string> splitString(std::string_view text, char separator);
 
+// splitString without copies: the parts view into the text.
+std::vector<std::string_view> splitStringViews(std::string_view text, char separator);
+
 // The text without the given characters at either end.
 std::string_view trim(std::string_view text, std::string_view characters = " \t");
 

@@ -1,7 +1,6 @@
 #include "CurveMath/LumoInterpolateD.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "Common/Diagnostics.h"
 #include "CurveMath/KeyframeSequence.h"
@@ -54,7 +53,8 @@ LumoInterpolateD::LumoInterpolateD(const std::vector<double>& xs, const std::vec
         diag("needs correct interpolation type");
         return;
     }
-    if (inputXs.empty()) {
+    // Nothing to sample; the sequence needs a key.
+    if (inputXs.empty() || inputYs.empty()) {
         return;
     }
     const KeyframeSequence sequence(inputXs, inputYs, mode);

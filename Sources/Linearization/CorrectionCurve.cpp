@@ -4,8 +4,9 @@
 #include <cmath>
 #include <cstddef>
 
+#include "CurveMath/ClosestValue.h"
 #include "CurveMath/LumoInterpolateD.h"
-#include "CurveMath/StepArray256.h"
+#include "CurveMath/MeasurementStepScale.h"
 #include "MeasurementData/MovingAverage.h"
 #include "MeasurementData/SplineSmoother.h"
 
@@ -13,26 +14,6 @@ namespace sg {
 namespace {
 
 constexpr double curveSteps = 256.0;
-
-std::size_t closestIndex(const std::vector<double>& values, double target) {
-    // Strictly smaller distances only: on a tie the earlier value wins.
-    std::size_t best = 0;
-    double bestDistance = std::abs(values[0] - target);
-    for (std::size_t j = 1; j < values.size(); ++j) {
-        const double distance = std::abs(values[j] - target);
-        if (distance < bestDistance) {
-            best = j;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
-
-// Lookups are by value: when equal values repeat, the first occurrence is the level.
-std::size_t firstIndexOf(const std::vector<double>& values, double value) {
-    return static_cast<std::size_t>(std::find(values.begin(), values.end(), value) -
-                                    values.begin());
-}
 
 }  // namespace
 
@@ -61,10 +42,10 @@ std::vector<double> correctionPositions(const std::vector<double>& densitiesToCo
         const double step = 100.0 / static_cast<double>(last);
         for (std::size_t k = 1; k + 1 < targets.size(); ++k) {
             const double t = targets[k];
-            const std::size_t nearest = closestIndex(d, t);
-            const double closest = d[nearest];
-            // A non-number in the response is never found by value; keep its own index then.
-            const std::size_t found = std::min(firstIndexOf(d, closest), nearest);
+            const std::size_t found = indexOfClosestValue(d, t);
+            const double closest = d[found];
+            // Unlike the level lookup of the linearization, a target equal to the closest value
+            // is bracketed with the level before it; the last bit of the result depends on it.
             std::size_t level;
             double lower;
             double upper;

@@ -5,36 +5,12 @@
 
 #include "Common/Diagnostics.h"
 #include "Common/Numbers.h"
+#include "CurveMath/ClosestValue.h"
 
 namespace sg {
 namespace {
 
 constexpr std::size_t levels = 256;
-
-}  // namespace
-
-Alert failedToLinearizeAlert() {
-    return Alert{"Failed to Linearize",
-                 "Please load a valid quad curve file and measurement data file and try again"};
-}
-
-std::pair<std::size_t, std::size_t> bracketStepsIn(const std::vector<double>& stepArray,
-                                                   double target) {
-    std::size_t closest = 0;
-    double bestDistance = std::abs(stepArray[0] - target);
-    for (std::size_t j = 1; j < stepArray.size(); ++j) {
-        const double distance = std::abs(stepArray[j] - target);
-        if (distance < bestDistance) {
-            closest = j;
-            bestDistance = distance;
-        }
-    }
-    const std::size_t last = stepArray.size() - 1;
-    if (stepArray[closest] <= target) {
-        return {closest, std::min(closest + 1, last)};
-    }
-    return {closest == 0 ? 0 : closest - 1, closest};
-}
 
 std::vector<double> linearizedChannel(const std::vector<double>& channel,
                                       const std::vector<double>& targets,
@@ -72,32 +48,56 @@ std::vector<double> linearizedChannel(const std::vector<double>& channel,
     return result;
 }
 
-Linearization::Linearization() {
-    stepArray.reserve(levels);
+}  // namespace
+
+Alert failedToLinearizeAlert() {
+    return Alert{"Failed to Linearize",
+                 "Please load a valid quad curve file and measurement data file and try again"};
+}
+
+std::vector<double> levelPositions(double levelStep) {
+    std::vector<double> positions;
+    positions.reserve(levels);
     for (std::size_t k = 0; k < levels; ++k) {
-        stepArray.push_back(static_cast<double>(k) * levelStep);
+        positions.push_back(static_cast<double>(k) * levelStep);
     }
+    return positions;
+}
+
+std::pair<std::size_t, std::size_t> bracketStepsIn(const std::vector<double>& stepArray,
+                                                   double target) {
+    const std::size_t closest = indexOfClosestValue(stepArray, target);
+    const std::size_t last = stepArray.size() - 1;
+    if (stepArray[closest] <= target) {
+        return {closest, std::min(closest + 1, last)};
+    }
+    return {closest == 0 ? 0 : closest - 1, closest};
+}
+
+QuadCurve linearizedCurve(const QuadCurve& quad, std::size_t channelCount,
+                          const std::vector<double>& targets, const std::vector<double>& stepArray,
+                          bool reportNonNumbers) {
+    QuadCurve result;
+    if (targets.size() + 1 < levels) {
+        return result;
+    }
+    channelCount = std::min(channelCount, quad.size());
+    result.reserve(channelCount);
+    for (std::size_t ch = 0; ch < channelCount; ++ch) {
+        result.push_back(quad[ch].size() < levels
+                             ? quad[ch]
+                             : linearizedChannel(quad[ch], targets, stepArray, reportNonNumbers));
+    }
+    return result;
 }
 
 std::pair<std::size_t, std::size_t> Linearization::bracketSteps(double target) const {
     return bracketStepsIn(stepArray, target);
 }
 
-void Linearization::linearize(const std::vector<std::vector<double>>& quad,
-                              const std::vector<std::string>& channelNames) {
-    stepIndexForLin = 0;
-    linearizedQuadCurve2DArray.clear();
-    if (targetArray.size() + 1 < levels) {
-        return;
-    }
-    const std::size_t channels = std::min(channelNames.size(), quad.size());
-    for (std::size_t ch = 0; ch < channels; ++ch) {
-        if (quad[ch].size() < levels) {
-            continue;
-        }
-        linearizedQuadCurve2DArray.push_back(
-            linearizedChannel(quad[ch], targetArray, stepArray, true));
-    }
+void Linearization::linearize(const QuadCurve& quad, const std::vector<std::string>& channelNames) {
+    linearizedQuadCurve2DArray =
+        linearizedCurve(quad, channelNames.size(), targetArray, stepArray, true);
 }
 
 }  // namespace sg

@@ -36,9 +36,6 @@ Outcome LinearizationTool::loadMeasurements(const std::filesystem::path& path) {
     if (!series) {
         return series.error();
     }
-    if (loadingError || series.value().empty()) {
-        return measurementLoadFailure();
-    }
 
     measurementDataLoadingError_ = loadingError;
     measurementFileName_ = fileNameOf(path);
@@ -105,8 +102,6 @@ Outcome LinearizationTool::setControlPoint(ControlPoint which, double input, dou
             control.highlightControlValue = -sliderValue;
             break;
     }
-    correctionCurve_.makeFinalTarget(control);
-    correctionCurve_.makeFinalTarget(control);
     refresh();
     return std::nullopt;
 }
@@ -124,8 +119,6 @@ void LinearizationTool::resetOutputCurvePoints() {
     if (!hasCorrectionCurve()) {
         return;
     }
-    correctionCurve_.makeFinalTarget(control);
-    correctionCurve_.makeFinalTarget(control);
     refresh();
 }
 
@@ -135,7 +128,6 @@ Outcome LinearizationTool::loadQuadFile(const std::filesystem::path& path) {
         return loaded.error();
     }
     currentQuadFile_ = std::move(loaded).value();
-    currentQuadFile_->quadHeaders = currentQuadFile_->inkList;
     if (!hasCorrectionCurve()) {
         return failedToLinearizeAlert();
     }
@@ -181,11 +173,11 @@ Outcome LinearizationTool::exportGutenprintXML(const std::filesystem::path& fold
 void LinearizationTool::smoothingUpdate() {
     correctionCurve_.runCorrectionPipeline(measuredValues_, manualCurveControl_, avgWindowSize_,
                                            splineSmoothingArgument(splinePercentLabel_));
-    correctionCurve_.makeFinalTarget(manualCurveControl_);
-    refresh();
+    relinearize();
 }
 
 void LinearizationTool::refresh() {
+    correctionCurve_.makeFinalTarget(manualCurveControl_);
     correctionCurve_.correctionCurveArray = correctionCurve_.makeCorrectionCurve();
     relinearize();
 }

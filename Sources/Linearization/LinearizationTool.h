@@ -79,8 +79,11 @@ public:
     }
 
 private:
+    // The pipeline again from the measurement with the current smoothing, then relinearize.
     void smoothingUpdate();
+    // The target again from the control points, then the correction and the linearization.
     void refresh();
+    // The current curve read anew at the current correction, when both exist.
     void relinearize();
 
     MeasuredValues measuredValues_;

@@ -109,11 +109,10 @@ std::optional<std::vector<std::string>> CgatsFile::dataLines() const {
 
 std::optional<std::vector<double>> CgatsFile::parseCGATSLabL() {
     CGATSLabL.clear();
-    const std::optional<std::string> fields = numberOfFieldsValue();
-    if (!fields) {
+    // The field count steers nothing, but a file without it is no CGATS file to read.
+    if (!numberOfFieldsValue()) {
         return std::nullopt;
     }
-    numOfFields = *fields;
     const std::optional<int> column = labColumn();
     if (!column) {
         return std::nullopt;
@@ -137,7 +136,7 @@ std::optional<std::vector<double>> CgatsFile::parseCGATSLabL() {
             return std::nullopt;
         }
         const std::optional<double> value =
-            numberInCell(trim(cells[static_cast<std::size_t>(labLoc)], " \t"));
+            parseDecimal(trim(cells[static_cast<std::size_t>(labLoc)], " \t"));
         if (!value) {
             return std::nullopt;
         }

@@ -14,7 +14,6 @@ public:
     CgatsFile() = default;
 
     std::vector<std::string> measurements;  // the file's lines
-    std::string numOfFields;                // for information only
     int labLoc = 0;
     std::string totalSamples;
     std::vector<double> CGATSLabL;

@@ -10,9 +10,8 @@ namespace sg {
 // A row without a readable L* makes the whole file unreadable.
 class ColorMunkiFile {
 public:
-    explicit ColorMunkiFile(std::vector<std::string> measurementDataArray);
+    explicit ColorMunkiFile(const std::vector<std::string>& lines);
 
-    std::vector<std::string> measurementDataArray;
     std::vector<double> allLabL;
     bool hasBadRow = false;
 };

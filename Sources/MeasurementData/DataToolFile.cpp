@@ -1,17 +1,15 @@
 #include "MeasurementData/DataToolFile.h"
 
-#include <utility>
-
 #include "MeasurementData/MeasurementCells.h"
 
 namespace sg {
 
-DataToolFile::DataToolFile(std::vector<std::string> lines) : measurements(std::move(lines)) {
-    const std::size_t n = measurements.size();
+DataToolFile::DataToolFile(const std::vector<std::string>& lines) {
+    const std::size_t n = lines.size();
     if (n < 3) {
         return;
     }
-    hasBadRow = !readColumn(measurements, 1, n - 1, 1, '\t', allLabL);
+    hasBadRow = !readColumn(lines, 1, n - 1, 1, '\t', allLabL);
 }
 
 }  // namespace sg

@@ -9,9 +9,8 @@ namespace sg {
 // the last line. A row without a readable L* makes the whole file unreadable.
 class DataToolFile {
 public:
-    explicit DataToolFile(std::vector<std::string> measurements);
+    explicit DataToolFile(const std::vector<std::string>& lines);
 
-    std::vector<std::string> measurements;
     std::vector<double> allLabL;
     bool hasBadRow = false;
 };

@@ -1,18 +1,15 @@
 #include "MeasurementData/LinearizeDataOutFile.h"
 
-#include <utility>
-
 #include "MeasurementData/MeasurementCells.h"
 
 namespace sg {
 
-LinearizeDataOutFile::LinearizeDataOutFile(std::vector<std::string> lines)
-    : measurements(std::move(lines)) {
-    const std::size_t n = measurements.size();
+LinearizeDataOutFile::LinearizeDataOutFile(const std::vector<std::string>& lines) {
+    const std::size_t n = lines.size();
     if (n < 10) {
         return;
     }
-    hasBadRow = !readColumn(measurements, 3, n - 6, 2, '\t', allLabL);
+    hasBadRow = !readColumn(lines, 3, n - 6, 2, '\t', allLabL);
 }
 
 }  // namespace sg

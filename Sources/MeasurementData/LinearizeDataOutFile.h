@@ -10,9 +10,8 @@ namespace sg {
 // file unreadable.
 class LinearizeDataOutFile {
 public:
-    explicit LinearizeDataOutFile(std::vector<std::string> measurements);
+    explicit LinearizeDataOutFile(const std::vector<std::string>& lines);
 
-    std::vector<std::string> measurements;
     std::vector<double> allLabL;
     bool hasBadRow = false;
 };

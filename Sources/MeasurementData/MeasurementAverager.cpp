@@ -89,15 +89,15 @@ void MeasurementAverager::averageMeasurements() {
 }
 
 void MeasurementAverager::averageGroups() {
-    const auto available = static_cast<int>(sortedInputMeasurements.size());
-    for (int k = 0; k < targetSize && j + samplesPerStep <= available; ++k) {
+    const auto samples = static_cast<std::size_t>(samplesPerStep);
+    std::size_t next = 0;
+    for (int k = 0; k < targetSize && next + samples <= sortedInputMeasurements.size(); ++k) {
         double sum = 0.0;
-        for (int taken = 0; taken < samplesPerStep; ++taken) {
-            sum += sortedInputMeasurements[static_cast<std::size_t>(j)];
-            ++j;
+        for (std::size_t taken = 0; taken < samples; ++taken) {
+            sum += sortedInputMeasurements[next];
+            ++next;
         }
         averagedMeasurements.push_back(sum / samplesPerStep);
-        ++i;
     }
 }
 

@@ -13,8 +13,6 @@ public:
     std::vector<double> inputMeasurements;
     int targetSize = 0;
     int samplesPerStep = 0;
-    int i = 0;  // patches averaged so far
-    int j = 0;  // read position in sortedInputMeasurements
     // One mean per patch; stays empty when the list has no repeats.
     std::vector<double> averagedMeasurements;
     std::vector<double> sortedInputMeasurements;

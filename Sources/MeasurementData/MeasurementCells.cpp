@@ -1,6 +1,7 @@
 #include "MeasurementData/MeasurementCells.h"
 
 #include "Common/Numbers.h"
+#include "Common/Strings.h"
 
 namespace sg {
 
@@ -8,21 +9,7 @@ std::vector<std::string_view> cellsOf(std::string_view line, char separator) {
     if (line.ends_with('\r')) {
         line.remove_suffix(1);
     }
-    std::vector<std::string_view> cells;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = line.find(separator, start);
-        if (end == std::string_view::npos) {
-            cells.push_back(line.substr(start));
-            return cells;
-        }
-        cells.push_back(line.substr(start, end - start));
-        start = end + 1;
-    }
-}
-
-std::optional<double> numberInCell(std::string_view cell) {
-    return parseDecimal(cell);
+    return splitStringViews(line, separator);
 }
 
 bool readColumn(const std::vector<std::string>& lines, std::size_t first, std::size_t end,
@@ -32,7 +19,7 @@ bool readColumn(const std::vector<std::string>& lines, std::size_t first, std::s
         if (column >= cells.size()) {
             return false;
         }
-        const std::optional<double> value = numberInCell(cells[column]);
+        const std::optional<double> value = parseDecimal(cells[column]);
         if (!value) {
             return false;
         }

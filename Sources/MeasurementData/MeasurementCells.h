@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,11 +10,9 @@ namespace sg {
 // is not part of its last cell, so CRLF files read like LF files.
 std::vector<std::string_view> cellsOf(std::string_view line, char separator);
 
-// The number in a cell: decimal text with a dot, the whole cell and nothing else.
-std::optional<double> numberInCell(std::string_view cell);
-
-// Appends column `column` of the rows first <= row < end as numbers. Returns false at the first
-// row that is too short or whose cell is not a number; the values before it stay appended.
+// Appends column `column` of the rows first <= row < end as numbers (decimal text with a dot,
+// the whole cell). Returns false at the first row that is too short or whose cell is not a
+// number; the values before it stay appended.
 bool readColumn(const std::vector<std::string>& lines, std::size_t first, std::size_t end,
                 std::size_t column, char separator, std::vector<double>& values);
 

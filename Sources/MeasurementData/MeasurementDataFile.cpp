@@ -1,6 +1,8 @@
 #include "MeasurementData/MeasurementDataFile.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 #include "Common/Diagnostics.h"
@@ -91,7 +93,10 @@ std::optional<std::vector<double>> parsedSeries(std::string_view type,
     } else if (type == "StepWedgeTool File") {
         series = StepWedgeToolFile(lines).allLabL;
     }
-    if (series.empty()) {
+    // Averaging or the density conversion can overflow numbers that each read fine (1e308,
+    // a density of -400): no L* series.
+    if (series.empty() ||
+        !std::all_of(series.begin(), series.end(), [](double v) { return std::isfinite(v); })) {
         return std::nullopt;
     }
     return series;

@@ -10,9 +10,8 @@ namespace sg {
 // row.
 class MiscDataFileWHeader {
 public:
-    explicit MiscDataFileWHeader(std::vector<std::string> measurementDataArray);
+    explicit MiscDataFileWHeader(const std::vector<std::string>& lines);
 
-    std::vector<std::string> measurementDataArray;
     std::vector<double> allLabL;
 };
 

@@ -13,7 +13,6 @@ public:
     // With 5 or fewer points the spline runs through every input value.
     SplineSmoother(std::vector<double> inputArray, double percent);
 
-    static constexpr double steps256 = 0.003921568627;                 // 1/255 to twelve decimals
     static constexpr double targetStepIntperpPercentage = 0.00390625;  // exactly 1/256
 
     std::vector<double> inputArray;

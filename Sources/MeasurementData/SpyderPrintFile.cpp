@@ -1,9 +1,9 @@
 #include "MeasurementData/SpyderPrintFile.h"
 
 #include <cmath>
-#include <utility>
 
 #include "Common/Diagnostics.h"
+#include "Common/Numbers.h"
 #include "Common/Strings.h"
 #include "MeasurementData/CIELab.h"
 #include "MeasurementData/MeasurementAverager.h"
@@ -19,30 +19,27 @@ std::vector<std::string> cellsWithoutBlanks(const std::string& line) {
 
 }  // namespace
 
-SpyderPrintFile::SpyderPrintFile(std::vector<std::string> lines)
-    : measurementDataArray(std::move(lines)) {
-    const std::size_t n = measurementDataArray.size();
+SpyderPrintFile::SpyderPrintFile(const std::vector<std::string>& lines) {
+    const std::size_t n = lines.size();
     if (n == 0) {
         return;
     }
 
-    numColumns = static_cast<int>(cellsWithoutBlanks(measurementDataArray.front()).size());
+    numColumns = static_cast<int>(cellsWithoutBlanks(lines.front()).size());
+    // A first line without a row number but with an L* value: single values, one per line.
     static const Regex singleValue("([0-9]{2})\\.([0-9]{0,2})");
-    if (measurementDataArray.front().starts_with('1')) {
-        hasRowIndex = true;
-    } else if (singleValue.matches(measurementDataArray.front())) {
+    if (!lines.front().starts_with('1') && singleValue.matches(lines.front())) {
         numColumns = 0;
-        hasRowIndex = false;
     }
     labLIndex = numColumns == 4 ? 1 : 0;
 
     const auto column = static_cast<std::size_t>(labLIndex);
     for (std::size_t row = 0; row + 1 < n; ++row) {
-        const std::vector<std::string> cells = cellsWithoutBlanks(measurementDataArray[row]);
+        const std::vector<std::string> cells = cellsWithoutBlanks(lines[row]);
         if (column >= cells.size()) {
             break;
         }
-        const std::optional<double> value = numberInCell(replaceAll(cells[column], ",", "."));
+        const std::optional<double> value = parseDecimal(replaceAll(cells[column], ",", "."));
         if (!value) {
             break;
         }

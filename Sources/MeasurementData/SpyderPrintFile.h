@@ -11,14 +11,12 @@ namespace sg {
 // Reading stops at the first unreadable row.
 class SpyderPrintFile {
 public:
-    explicit SpyderPrintFile(std::vector<std::string> measurementDataArray);
+    explicit SpyderPrintFile(const std::vector<std::string>& lines);
 
     std::vector<double> allLabL;
     std::vector<double> averagedLabL;  // the series
-    std::vector<std::string> measurementDataArray;
-    int numColumns = 1;
-    bool hasRowIndex = false;
-    int labLIndex = 0;
+    int numColumns = 1;                // cells of the first line; 0 for single values
+    int labLIndex = 0;                 // 1 for rows of row number, L*, a* and b*
 };
 
 }  // namespace sg

@@ -9,9 +9,8 @@ namespace sg {
 // after the header is not a patch of the wedge; reading stops at the first unreadable row.
 class StepWedgeToolFile {
 public:
-    explicit StepWedgeToolFile(std::vector<std::string> measurementDataArray);
+    explicit StepWedgeToolFile(const std::vector<std::string>& lines);
 
-    std::vector<std::string> measurementDataArray;
     std::vector<double> allLabL;
 };
 

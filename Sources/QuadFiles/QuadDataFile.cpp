@@ -58,6 +58,24 @@ void dropEndOfFileMarker(std::string& text) {
     }
 }
 
+// Notes as the writer sets them out must read back as notes: the reader takes at most 51
+// comment lines and stops at the first channel label. Lines past the 51st are appended to it,
+// and a note that reads as a first label ("K Curve" in a notes field) gets a second blank.
+void keepReadableAsNotes(std::vector<std::string>& notes) {
+    if (notes.size() > maximumHeaderCommentLines) {
+        std::string& last = notes[maximumHeaderCommentLines - 1];
+        for (std::size_t i = maximumHeaderCommentLines; i < notes.size(); ++i) {
+            last += " " + notes[i].substr(std::min<std::size_t>(2, notes[i].size()));
+        }
+        notes.resize(maximumHeaderCommentLines);
+    }
+    for (std::string& line : notes) {
+        if (isFirstChannelLabel(line)) {
+            line.insert(1, " ");
+        }
+    }
+}
+
 // Reads the lines of a recognised file into a new object, or names the first problem.
 class QuadLineParser {
 public:
@@ -245,8 +263,9 @@ std::optional<std::string> QuadDataFile::quadFileText(const QuadCurve& quad) con
     std::vector<std::string> lines = {printerInfo.front()};
     std::vector<std::string> notes = splitString(addProcessNotesToFinalQuadHeader(), '\n');
     if (!notes.front().starts_with("# Halidewerk")) {
-        lines.emplace_back(toolNotesLine);
+        notes.insert(notes.begin(), std::string(toolNotesLine));
     }
+    keepReadableAsNotes(notes);
     lines.insert(lines.end(), notes.begin(), notes.end());
     appendQuadChannelBlock(lines, inkList, quad);
     return joinStrings(lines, "\n");

@@ -39,6 +39,8 @@ public:
 
     // The text of a .quad file holding `quad` under this file's header line, notes and
     // labels: lines joined by "\n", no final line feed. Nothing when no file was loaded.
+    // The text of a loaded file loads again: notes past 51 comment lines join the 51st,
+    // and a note line that would read as the first label gets a second blank ("#  K Curve").
     std::optional<std::string> quadFileText(const QuadCurve& quad) const;
 
     std::optional<std::string> quadCurveFileName;

@@ -42,6 +42,9 @@ TEST(FormatNumbers, ShortestReadsBackAndFixedRounds) {
     EXPECT_EQ(formatShortest(-0.0), "-0");
     EXPECT_EQ(formatFixed(0.73470, 2), "0.73");
     EXPECT_EQ(formatFixed(2.25690, 4), "2.2569");
+    // Texts longer than any fixed buffer come out whole.
+    EXPECT_EQ(formatFixed(-1e300, 0).size(), 302u);
+    EXPECT_EQ(formatFixed(1.0, 600), "1." + std::string(600, '0'));
 }
 
 }  // namespace

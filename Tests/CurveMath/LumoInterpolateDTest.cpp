@@ -4,7 +4,7 @@
 
 #include "Common/Diagnostics.h"
 #include "CurveMath/KeyframeSequence.h"
-#include "CurveMath/StepArray256.h"
+#include "CurveMath/MeasurementStepScale.h"
 
 namespace sg {
 namespace {
@@ -83,18 +83,26 @@ TEST(KeyframeSequence, PinnedSlopesAndKeyRules) {
     // (0,0) (1,1) (2,4) (3,9): inner slopes 1.5 and 3.75 by the weighted harmonic mean.
     const KeyframeSequence pchip({0, 1, 2, 3}, {0, 1, 4, 9}, InterpolationMode::spline);
     EXPECT_DOUBLE_EQ(pchip.sampleAtTime(1.5), 2.21875);
+
+    // End slopes: one that points against its interval (-0.5 here) becomes 0; where the data
+    // turns, one steeper than three times its interval's slope (6.5 here) is limited to that.
+    EXPECT_DOUBLE_EQ(
+        KeyframeSequence({0, 1, 2}, {0, 1, 5}, InterpolationMode::spline).sampleAtTime(0.5), 0.3);
+    const KeyframeSequence turning({0, 1, 2}, {0, 1, -9}, InterpolationMode::spline);
+    EXPECT_EQ(turning.sampleAtTime(0.5), 0.875);
+    // The last end by the same rule from its own side: -15.5 is within three times -10.
+    EXPECT_EQ(turning.sampleAtTime(1.5), -2.0625);
 }
 
 TEST(MeasurementStepScale, BuiltByRepeatedAddition) {
     const auto scale = MeasurementStepScale::forPatchCount(21);
     ASSERT_EQ(scale.scale.size(), 21u);
-    EXPECT_EQ(scale.stepValue, (255.0 / 20) / 255.0);
-    double x = 0.0;
-    for (std::size_t i = 0; i < 21; ++i) {
-        EXPECT_EQ(scale.scale[i], x);
-        x += scale.stepValue;
-    }
-    EXPECT_NEAR(scale.scale.back(), 1.0, 1e-12);
+    EXPECT_EQ(scale.stepValue, 0.05);
+    EXPECT_EQ(scale.scale[0], 0.0);
+    EXPECT_EQ(scale.scale[1], 0.05);
+    // Sums, not products: 10 x 0.05 would be 0.5 and 20 x 0.05 exactly 1.0.
+    EXPECT_EQ(scale.scale[10], 0.49999999999999994);
+    EXPECT_EQ(scale.scale[20], 1.0000000000000002);
     EXPECT_EQ(MeasurementStepScale::forPatchCount(1).scale, std::vector<double>{0.0});
 }
 

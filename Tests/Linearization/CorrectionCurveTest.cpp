@@ -64,6 +64,32 @@ TEST(CorrectionCurveTest, PositionsInterpolateBetweenTheBracketingLevels) {
     EXPECT_EQ(correction, (std::vector<double>{0, 25, 40, 55, 70, 90, 100}));
 }
 
+// The order of operations is fixed: target value i = i * (100 / (n - 1)) * slope + intercept,
+// and a position is i * s + (t - lower) * s / (upper - lower). Any other order of the same
+// operations changes the last digits of the values below.
+TEST(CorrectionCurveTest, TargetAndPositionsAreExactToTheLastBit) {
+    CorrectionCurve curve;
+    const std::vector<double> target =
+        curve.makeLinearTarget({93.93, 60.0, 30.0, 16.26, 50.0, 70.1, 22.2});
+    EXPECT_EQ(curve.intercept, 93.93);
+    EXPECT_EQ(curve.slope, -0.7767000000000001);
+    EXPECT_EQ(target, (std::vector<double>{93.93, 80.985, 68.04, 55.095000000000006, 42.15, 29.205,
+                                           16.26}));
+
+    EXPECT_EQ(
+        correctionPositions({95.0, 71.3, 48.9, 20.2}, {95, 21.16, 25.48, 27.88, 0}),
+        (std::vector<double>{0, 98.88501742160278, 93.86759581881533, 91.08013937282232, 100}));
+
+    // A target equal to a response value is bracketed with the level before it, not (as the
+    // linearization brackets its levels) with the one after: 49 s + s, not 50 s.
+    std::vector<double> response;
+    for (int k = 0; k < 256; ++k) {
+        response.push_back(k <= 49 ? 47.23 + (49 - k) * 0.2 : 45.53 - (k - 50) * 0.17);
+    }
+    EXPECT_EQ(correctionPositions(response, {95.0, 45.53, 0.0})[1], 19.6078431372549);
+    EXPECT_NE(50 * (100.0 / 255.0), 19.6078431372549);
+}
+
 TEST(CorrectionCurveTest, DegenerateBracketsStayInsideTheRange) {
     const double step = 20.0;
     // A plateau: a target just darker than it lies at the plateau's first level.

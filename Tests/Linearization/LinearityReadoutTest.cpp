@@ -21,7 +21,7 @@ TEST(LinearityReadoutTest, DeviationsAreMeasuredFromTheLineBetweenTheEnds) {
 }
 
 TEST(LinearityReadoutTest, WarnsAboutTheFirstPatchThatRisesTooMuch) {
-    // A rise of exactly 2 L* is tolerated; patch 4 rises by 3.4, patch 6 by more.
+    // A rise of exactly 2 L* (patch 3) is tolerated; patch 5 rises by 3.4, patch 7 by more.
     const LinearityReadout readout =
         LinearityReadout::fromSeries({95, 85, 87, 83, 86.4, 70, 80, 5});
     ASSERT_TRUE(readout.firstRisingPatch.has_value());

@@ -88,6 +88,32 @@ TEST(LinearizationTest, ReadsChannelsAtTheCorrectedPositions) {
     EXPECT_EQ(hump[1], (hump[0] + hump[2]) * 0.5);
 }
 
+TEST(LinearizationTest, EveryChannelStaysAtItsPosition) {
+    const auto quad = twoChannels();
+    Linearization linearization;
+    linearization.targetArray = identityCorrection();
+    linearization.targetArray[60] = 50.0;
+    linearization.linearize(quad, {"# K Curve", "# C Curve"});
+    const auto full = linearization.linearizedQuadCurve2DArray;
+
+    // A channel too short to be read at the corrected positions comes back as it was; the one
+    // after it is still linearized under its own label.
+    auto shortFirst = quad;
+    shortFirst[0].resize(200);
+    linearization.linearize(shortFirst, {"# K Curve", "# C Curve"});
+    ASSERT_EQ(linearization.linearizedQuadCurve2DArray.size(), 2u);
+    EXPECT_EQ(linearization.linearizedQuadCurve2DArray[0], shortFirst[0]);
+    EXPECT_EQ(linearization.linearizedQuadCurve2DArray[1], full[1]);
+
+    // More names than channels: as many results as channels. A correction of fewer than 255
+    // values: no result at all, rather than reading past it.
+    linearization.linearize(quad, {"# K Curve", "# C Curve", "# M Curve"});
+    EXPECT_EQ(linearization.linearizedQuadCurve2DArray, full);
+    linearization.targetArray.resize(254);
+    linearization.linearize(quad, {"# K Curve", "# C Curve"});
+    EXPECT_TRUE(linearization.linearizedQuadCurve2DArray.empty());
+}
+
 TEST(LinearizationTest, NonNumbersBecomeZeroWithADiagnosticLine) {
     auto quad = twoChannels();
     quad[0][10] = NAN;

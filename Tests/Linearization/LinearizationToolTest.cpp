@@ -20,7 +20,11 @@ const std::filesystem::path curve = dataFolder / "curve4.quad";
 // What a view compares after a refusal: everything it draws or saves.
 struct Snapshot {
     std::optional<std::vector<double>> measuredLabL;
+    std::vector<double> resampledLabL;
     std::optional<std::string> measurementFileName;
+    double measuredDmax;
+    std::optional<double> linearityDeviation;
+    std::vector<double> densitiesToCorrect;
     std::vector<double> finalTargetArray;
     std::optional<std::vector<double>> correction;
     std::optional<std::string> quadFileName;
@@ -29,12 +33,18 @@ struct Snapshot {
 
     explicit Snapshot(const LinearizationTool& tool)
         : measuredLabL(tool.measuredValues().measuredLabL),
+          resampledLabL(tool.measuredValues().originalInterpolatedMeasuredValues),
           measurementFileName(tool.measurementFileName()),
+          measuredDmax(tool.measuredDmax()),
+          densitiesToCorrect(tool.correctionCurve().densitiesToCorrect),
           finalTargetArray(tool.correctionCurve().finalTargetArray),
           correction(tool.correctionCurve().correctionCurveArray),
           shadowInput(tool.manualCurveControl().shadowInput),
           midInput(tool.manualCurveControl().midInput),
           highlightInput(tool.manualCurveControl().highlightInput) {
+        if (tool.linearity()) {
+            linearityDeviation = tool.linearity()->maximumDeviation;
+        }
         if (tool.currentQuadFile()) {
             quadFileName = tool.currentQuadFile()->quadCurveFileName;
         }

@@ -148,5 +148,39 @@ TEST(MeasurementDataFileTest, UnreadableFilesAreRefusedWithTheLoadFailure) {
     std::filesystem::remove_all(folder);
 }
 
+// Each number reads fine, but averaging 1e308s or converting a density of -400 overflows: no
+// series with an infinite L* may reach the correction curve.
+TEST(MeasurementDataFileTest, SeriesThatOverflowAreRefused) {
+    std::string cgats =
+        "CGATS.17\nNUMBER_OF_FIELDS\t2\nBEGIN_DATA_FORMAT\nSAMPLE_ID\tLAB_L\n"
+        "END_DATA_FORMAT\nNUMBER_OF_SETS\t42\nBEGIN_DATA\n";
+    for (int row = 1; row <= 42; ++row) {
+        cgats += std::to_string(row) + "\t1e308\n";
+    }
+    cgats += "END_DATA\n";
+    std::string densities;
+    for (int row = 1; row <= 21; ++row) {
+        densities += std::to_string(row) + "\t-400\t0\t0\n";
+    }
+
+    const DiagnosticsCapture quiet;
+    for (const std::string& bytes : {cgats, densities}) {
+        const auto file = MeasurementDataFile::fromBytes("m.txt", bytes);
+        ASSERT_TRUE(file.ok());
+        bool loadingError = true;
+        const auto series = loadMeasurementSeries(file.value(), loadingError);
+        ASSERT_FALSE(series.ok()) << bytes.substr(0, 8);
+        EXPECT_EQ(series.error(), measurementLoadFailure());
+        EXPECT_TRUE(loadingError);
+    }
+    // The automatic tool does not average: its 42 values are large but finite.
+    bool loadingError = true;
+    const auto automatic = loadAutomaticMeasurementSeries(
+        MeasurementDataFile::fromBytes("m.txt", cgats).value(), loadingError);
+    ASSERT_TRUE(automatic.ok());
+    EXPECT_EQ(automatic.value(), std::vector<double>(42, 1e308));
+    EXPECT_FALSE(loadingError);
+}
+
 }  // namespace
 }  // namespace sg

@@ -212,7 +212,6 @@ TEST(MeasurementFormatsTest, RepeatedSpyderPrintMeasurementsAreAveraged) {
     const DiagnosticsCapture quiet;
     SpyderPrintFile parser(std::vector<std::string>{"1\t95,5\t0,1\t-0,2", "2\t5,25\t0\t0", ""});
     EXPECT_EQ(parser.numColumns, 4);
-    EXPECT_TRUE(parser.hasRowIndex);
     EXPECT_EQ(parser.labLIndex, 1);
     EXPECT_EQ(parser.averagedLabL, (std::vector<double>{95.5, 5.25}));
 }

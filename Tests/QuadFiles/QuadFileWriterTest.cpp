@@ -166,5 +166,48 @@ TEST(QuadDataFileWriter, WrittenFilesReadBackTruncatedAndStable) {
     EXPECT_EQ(again.value().quadFileText(again.value().inputQuadCurveArray), text);
 }
 
+// Inputs that once loaded but whose written text was refused: a 52nd comment line (the tool line
+// put before 51 notes) was taken as the first label, and so was a note that the "# " removal
+// turned into a label.
+TEST(QuadDataFileWriter, NotesAlwaysReadBackAsNotes) {
+    std::vector<std::string> fiftyOne;
+    for (int i = 1; i <= 51; ++i) {
+        fiftyOne.push_back("# note " + std::to_string(i));
+    }
+    const std::vector<std::vector<std::string>> noteSets = {
+        fiftyOne, {"# # K Curve"}, {"K Curve", "# note"}, {"# MK # CURVE"}};
+    for (const auto& notes : noteSets) {
+        const QuadDataFile file = loadedFile(notes);
+        const std::string text = file.quadFileText(file.inputQuadCurveArray).value();
+        auto again = QuadDataFile::fromBytes("again.quad", text);
+        ASSERT_TRUE(again.ok()) << notes.front() << ": " << again.error().informativeText;
+        EXPECT_EQ(again.value().inkList, file.inkList) << notes.front();
+        EXPECT_EQ(again.value().inputQuadCurveArray, file.inputQuadCurveArray) << notes.front();
+        EXPECT_EQ(again.value().quadFileText(again.value().inputQuadCurveArray), text);
+    }
+
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(writtenNotes(loadedFile({"# # K Curve", "K curve"})),
+              (Lines{"# Halidewerk Silvergrain v2", "#  K Curve", "#  K curve"}));
+
+    // A long notes field keeps all its text within 51 comment lines; the 51st carries the rest.
+    const Lines written = writtenNotes(loadedFile(fiftyOne));
+    ASSERT_EQ(written.size(), 51u);
+    EXPECT_EQ(written[0], "# Halidewerk Silvergrain v2");
+    EXPECT_EQ(written[49], "# note 49");
+    EXPECT_EQ(written[50], "# note 50 note 51");
+    QuadDataFile longNotes = loadedFile({});
+    longNotes.processNotes = "first";
+    for (int i = 2; i <= 60; ++i) {
+        *longNotes.processNotes += "\nline " + std::to_string(i);
+    }
+    const Lines sixty = writtenNotes(longNotes);
+    ASSERT_EQ(sixty.size(), 51u);
+    EXPECT_EQ(sixty[1], "# first");
+    EXPECT_EQ(sixty[50],
+              "# line 50 line 51 line 52 line 53 line 54 line 55 line 56 line 57 "
+              "line 58 line 59 line 60");
+}
+
 }  // namespace
 }  // namespace sg
