@@ -41,10 +41,10 @@ Outcome LinearizationTool::loadMeasurements(const std::filesystem::path& path) {
     measurementFileName_ = fileNameOf(path);
     linearity_ = LinearityReadout::fromSeries(series.value());
     measuredValues_.measuredLabL = std::move(series).value();
-    correctionCurve_.runCorrectionPipeline(measuredValues_, manualCurveControl_, 0, 0.0);
-    // A curve loaded before stays in step with the measurement: saving right away must not
-    // write a curve corrected with the previous one.
-    relinearize();
+    // The smoothing follows the controls as they stand (at their start values: window 0 and
+    // spline argument 0), and a curve loaded before is linearized again: saving right away must
+    // not write a curve corrected with the previous measurement or other smoothing.
+    smoothingUpdate();
     return std::nullopt;
 }
 

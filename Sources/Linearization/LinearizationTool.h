@@ -38,8 +38,8 @@ struct LinearizationControlRanges {
 // action returns its alert and leaves the state as it was (except where noted).
 class LinearizationTool {
 public:
-    // Loads a measurement file. On success the correction pipeline runs with window 0 and
-    // spline argument 0 and a loaded curve is linearized again with the new correction.
+    // Loads a measurement file. On success the correction pipeline runs with the current
+    // smoothing settings and a loaded curve is linearized again with the new correction.
     Outcome loadMeasurements(const std::filesystem::path& path);
     // Store the setting; with a correction present, run the smoothing update.
     void setMovingAverageWindow(int windowSize);

@@ -102,7 +102,7 @@ TEST_F(LinearizationToolTest, BeforeAnyMeasurementNothingCanBeLinearized) {
 }
 
 TEST_F(LinearizationToolTest, MeasurementLoadRunsThePipelineAndFillsTheReadouts) {
-    tool.setMovingAverageWindow(12);  // not used by the load itself
+    tool.setMovingAverageWindow(12);  // made before the load: the load smooths with it
     ASSERT_EQ(tool.loadMeasurements(wedge), std::nullopt);
     EXPECT_FALSE(tool.measurementDataLoadingError());
     EXPECT_EQ(tool.measurementFileName(), "wedge21.txt");
@@ -119,8 +119,10 @@ TEST_F(LinearizationToolTest, MeasurementLoadRunsThePipelineAndFillsTheReadouts)
     EXPECT_EQ(tool.linearity()->warningText(), "");
 
     const std::optional<std::vector<double>> loaded = tool.correctionCurve().correctionCurveArray;
-    tool.setMovingAverageWindow(0);
+    tool.setMovingAverageWindow(12);
     EXPECT_EQ(tool.correctionCurve().correctionCurveArray, loaded);
+    tool.setMovingAverageWindow(0);
+    EXPECT_NE(tool.correctionCurve().correctionCurveArray, loaded);
 }
 
 TEST_F(LinearizationToolTest, RefusedFilesKeepEverything) {
@@ -189,6 +191,16 @@ TEST_F(LinearizationToolTest, SmoothingControlsRerunThePipelineAndTheLinearizati
     tool.setMovingAverageWindow(0);
     tool.setSplineSmoothingPercentage(1.0);
     EXPECT_EQ(Snapshot(tool), loaded);
+
+    // Settings made before a load are the ones the load smooths with, as the controls show.
+    LinearizationTool presetFirst;
+    presetFirst.setMovingAverageWindow(10);
+    presetFirst.setSplineSmoothingPercentage(0.5);
+    ASSERT_EQ(presetFirst.loadMeasurements(swappedWedge), std::nullopt);
+    ASSERT_EQ(presetFirst.loadQuadFile(curve), std::nullopt);
+    tool.setMovingAverageWindow(10);
+    tool.setSplineSmoothingPercentage(0.5);
+    EXPECT_EQ(Snapshot(presetFirst), Snapshot(tool));
 }
 
 TEST_F(LinearizationToolTest, ControlPointsBendTheTargetAndRefuseCrossingInputs) {
