@@ -2,25 +2,20 @@
 
 #include <vector>
 
-#include <QChartView>
 #include <QList>
-#include <QString>
 
+#include "App/CurveChartView.h"
 #include "App/InkCurveColors.h"
-
-class QGraphicsRectItem;
-class QGraphicsSimpleTextItem;
-class QLineSeries;
-class QValueAxis;
 
 namespace sg {
 
 // The line graph of a quad curve that every tool shows: one line per ink channel, x the input
 // in percent (entry i at i / 2.55), y the ink in percent of 65535 (value / 655.35), axes 0..100
-// with 11 ticks, a white plot area, no zoom. Redrawing replaces the points of the existing
-// lines; lines are only added or removed when the channel count changes, so dragging a control
-// never rebuilds the chart.
-class InkCurveChart : public QChartView {
+// with 11 ticks on the left and the right. The legend is a column on the right, where all ten
+// channel labels fit even when the graph has half a window's width. Redrawing replaces the
+// points of the existing lines; lines are only added or removed when the channel count
+// changes, so dragging a control never rebuilds the chart.
+class InkCurveChart : public CurveChartView {
     Q_OBJECT
 
 public:
@@ -41,21 +36,13 @@ public:
     // No curve: the graph is empty and shows the placeholder text.
     void clearCurve();
 
-    void setPlaceholderText(const QString& text);
-    QString placeholderText() const;
-    bool isShowingPlaceholder() const;
-
     QList<QLineSeries*> curveSeries() const { return series_; }
     QValueAxis* xAxis() const { return xAxis_; }
     QValueAxis* leftAxis() const { return leftAxis_; }
     QValueAxis* rightAxis() const { return rightAxis_; }
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void redraw();
-    void placePlaceholder();
 
     std::vector<std::vector<double>> curve_;
     std::vector<InkSeriesStyle> styles_;
@@ -64,8 +51,6 @@ private:
     QValueAxis* xAxis_;
     QValueAxis* leftAxis_;
     QValueAxis* rightAxis_;
-    QGraphicsRectItem* placeholderBox_;
-    QGraphicsSimpleTextItem* placeholder_;
 };
 
 }  // namespace sg

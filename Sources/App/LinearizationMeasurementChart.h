@@ -2,13 +2,9 @@
 
 #include <vector>
 
-#include <QChartView>
-#include <QString>
+#include "App/CurveChartView.h"
 
-class QGraphicsSimpleTextItem;
-class QLineSeries;
 class QPen;
-class QValueAxis;
 
 namespace sg {
 
@@ -16,7 +12,7 @@ namespace sg {
 // (0..255) for the measured response, its smoothed form, the straight line between its
 // lightest and darkest value and the target the correction aims for. The lines are created
 // once and their points replaced on every redraw.
-class LinearizationMeasurementChart : public QChartView {
+class LinearizationMeasurementChart : public CurveChartView {
     Q_OBJECT
 
 public:
@@ -29,9 +25,6 @@ public:
     // No measurement: empty lines and the placeholder text.
     void clearSeries();
 
-    bool isShowingPlaceholder() const;
-    QString placeholderText() const;
-
     QLineSeries* measuredSeries() const { return measured_; }
     QLineSeries* smoothedSeries() const { return smoothed_; }
     QLineSeries* linearSeries() const { return linear_; }
@@ -41,21 +34,16 @@ public:
     QValueAxis* xAxis() const { return xAxis_; }
     QValueAxis* yAxis() const { return yAxis_; }
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
-    QLineSeries* addLine(const QString& name, const QPen& pen);
-    void placePlaceholder();
+    QLineSeries* addNamedLine(const QString& name, const QPen& pen);
 
     QValueAxis* xAxis_;
     QValueAxis* yAxis_;
-    QLineSeries* measured_ = nullptr;
-    QLineSeries* smoothed_ = nullptr;
-    QLineSeries* linear_ = nullptr;
-    QLineSeries* target_ = nullptr;
-    QLineSeries* range_ = nullptr;
-    QGraphicsSimpleTextItem* placeholder_;
+    QLineSeries* measured_;
+    QLineSeries* smoothed_;
+    QLineSeries* linear_;
+    QLineSeries* target_;
+    QLineSeries* range_;
 };
 
 }  // namespace sg

@@ -1,14 +1,10 @@
 #include "App/LinearizationViewController.h"
 
-#include <filesystem>
-#include <initializer_list>
 #include <string>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +19,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "App/FilePaths.h"
 #include "App/InkCurveChart.h"
 #include "App/InkCurveColors.h"
 #include "App/LinearizationMeasurementChart.h"
@@ -32,27 +29,14 @@
 namespace sg {
 namespace {
 
+using namespace Qt::StringLiterals;
 using Ranges = LinearizationControlRanges;
 
 const char* const channelToggleNames[LinearizationViewController::channelToggleCount] = {
     "K", "C", "M", "Y", "LC", "LM", "LK", "LLK", "OR", "GR"};
 
-std::filesystem::path toPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-bool hasSuffix(const QString& path, std::initializer_list<const char*> suffixes) {
-    const QString suffix = QFileInfo(path).suffix();
-    for (const char* wanted : suffixes) {
-        if (suffix.compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // A small square in the channel's line colour, so a toggle is easy to match with its line.
@@ -108,13 +92,12 @@ LinearizationViewController::LinearizationViewController(UiServices& ui, QWidget
     layout->addLayout(graphs, 1);
     layout->addLayout(controls, 0);
 
-    loadMeasurementsAction_ = new QAction(tr("Load Measurements..."), this);
+    loadMeasurementsAction_ = new QAction(tr("Load &Measurements..."), this);
     loadMeasurementsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    loadMeasurementsAction_->setShortcutContext(Qt::WindowShortcut);
     addAction(loadMeasurementsAction_);
-    connect(loadMeasurementsAction_, &QAction::triggered, this, [this] { loadMeasurmentData(); });
+    connect(loadMeasurementsAction_, &QAction::triggered, this,
+            &LinearizationViewController::loadMeasurmentData);
 
-    linearizedQuadCurveView_->setShowFlags(showFlags());
     showToolState();
 }
 
@@ -148,7 +131,7 @@ QGroupBox* LinearizationViewController::makeMeasurementsBox() {
     layout->addWidget(linearityOutlet_, 3, 1);
     layout->setColumnStretch(1, 1);
 
-    connect(load, &QPushButton::clicked, this, [this] { loadMeasurmentData(); });
+    connect(load, &QPushButton::clicked, this, &LinearizationViewController::loadMeasurmentData);
     return box;
 }
 
@@ -174,15 +157,19 @@ QGroupBox* LinearizationViewController::makeSmoothingBox() {
            "spline runs through fewer points"));
 
     auto* layout = new QGridLayout(box);
-    layout->addWidget(new QLabel(tr("Averaging window (levels):"), box), 0, 0);
+    auto* windowLabel = new QLabel(tr("Averaging &window (levels):"), box);
+    windowLabel->setBuddy(avgWindowSize_);
+    auto* splineLabel = new QLabel(tr("S&pline setting:"), box);
+    splineLabel->setBuddy(splinePercentLabel_);
+    layout->addWidget(windowLabel, 0, 0);
     layout->addWidget(avgWindowSize_, 0, 1);
-    layout->addWidget(new QLabel(tr("Spline setting:"), box), 1, 0);
+    layout->addWidget(splineLabel, 1, 0);
     layout->addWidget(splinePercentLabel_, 1, 1);
 
     connect(avgWindowSize_, &QSpinBox::valueChanged, this,
-            [this](int value) { setMovingAverageWindow(value); });
+            &LinearizationViewController::setMovingAverageWindow);
     connect(splinePercentLabel_, &QDoubleSpinBox::valueChanged, this,
-            [this](double value) { setSplineSmoothingPercentage(value); });
+            &LinearizationViewController::setSplineSmoothingPercentage);
     return box;
 }
 
@@ -204,11 +191,11 @@ QGroupBox* LinearizationViewController::makeControlPointsBox() {
         double start;
     };
     const PointRowLayout pointRows[] = {
-        {ControlPoint::shadow, tr("Shadow"), "shadowInputEntry", "shadowOutputControlSlider",
+        {ControlPoint::shadow, tr("&Shadow"), "shadowInputEntry", "shadowOutputControlSlider",
          "shadowOutputEntry", ManualCurveControl::defaultShadowInput},
-        {ControlPoint::midtone, tr("Midtone"), "midToneInputEntry", "midtoneOutputControlSlider",
+        {ControlPoint::midtone, tr("&Midtone"), "midToneInputEntry", "midtoneOutputControlSlider",
          "midtoneOutputEntry", ManualCurveControl::defaultMidInput},
-        {ControlPoint::highlight, tr("Highlight"), "highlightInputEntry",
+        {ControlPoint::highlight, tr("Hi&ghlight"), "highlightInputEntry",
          "highlightOutputControlSlider", "highlightOutputEntry",
          ManualCurveControl::defaultHighlightInput},
     };
@@ -242,7 +229,9 @@ QGroupBox* LinearizationViewController::makeControlPointsBox() {
         controls.output->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         controls.output->setToolTip(tr("The target's output at this point, in percent"));
 
-        layout->addWidget(new QLabel(point.title, box), gridRow, 0);
+        auto* title = new QLabel(point.title, box);
+        title->setBuddy(controls.input);
+        layout->addWidget(title, gridRow, 0);
         layout->addWidget(controls.input, gridRow, 1);
         layout->addWidget(controls.slider, gridRow, 2);
         layout->addWidget(controls.output, gridRow, 3);
@@ -268,7 +257,8 @@ QGroupBox* LinearizationViewController::makeControlPointsBox() {
     layout->setColumnStretch(2, 1);
     layout->setRowStretch(gridRow + 1, 1);
 
-    connect(resetButton_, &QPushButton::clicked, this, [this] { resetOutputCurvePoints(); });
+    connect(resetButton_, &QPushButton::clicked, this,
+            &LinearizationViewController::resetOutputCurvePoints);
     return box;
 }
 
@@ -294,7 +284,8 @@ QGroupBox* LinearizationViewController::makeCurveBox() {
             tr("Show channel %1 in the ink graph (the saved curve keeps it)").arg(channel + 1));
         toggles->addWidget(toggle, channel / 5, channel % 5);
         channelToggles_[static_cast<std::size_t>(channel)] = toggle;
-        connect(toggle, &QCheckBox::toggled, this, [this] { showChannelsChanged(); });
+        connect(toggle, &QCheckBox::toggled, this,
+                &LinearizationViewController::showChannelsChanged);
     }
 
     showOriginalCurveButton_ = new QPushButton(tr("Show Original Curves"), box);
@@ -321,10 +312,11 @@ QGroupBox* LinearizationViewController::makeCurveBox() {
     layout->addStretch(1);
     layout->addLayout(saveRow);
 
-    connect(load, &QPushButton::clicked, this, [this] { loadQuadData(); });
+    connect(load, &QPushButton::clicked, this, &LinearizationViewController::loadQuadData);
     connect(showOriginalCurveButton_, &QPushButton::toggled, this,
-            [this](bool original) { showOriginalCurve(original); });
-    connect(saveButton_, &QPushButton::clicked, this, [this] { saveLinearizedCurveFile(); });
+            &LinearizationViewController::showOriginalCurve);
+    connect(saveButton_, &QPushButton::clicked, this,
+            &LinearizationViewController::saveLinearizedCurveFile);
     return box;
 }
 
@@ -335,6 +327,8 @@ QGroupBox* LinearizationViewController::makeNotesBox() {
     linearizationViewNotesOutlet_->setPlaceholderText(
         tr("Saved as comment lines at the top of the curve file"));
     linearizationViewNotesOutlet_->setMinimumWidth(150);
+    // Tab leaves the notes, as it leaves every other control, instead of typing a tab.
+    linearizationViewNotesOutlet_->setTabChangesFocus(true);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(linearizationViewNotesOutlet_);
     return box;
@@ -349,13 +343,13 @@ bool LinearizationViewController::canSave() const {
 }
 
 bool LinearizationViewController::takesDroppedFile(const QString& path) const {
-    return hasSuffix(path, {"quad", "txt", "csv"});
+    return hasSuffix(path, {"quad"_L1, "txt"_L1, "csv"_L1});
 }
 
 void LinearizationViewController::openDroppedFile(const QString& path) {
-    if (hasSuffix(path, {"quad"})) {
+    if (hasSuffix(path, {"quad"_L1})) {
         loadQuadFile(path);
-    } else if (hasSuffix(path, {"txt", "csv"})) {
+    } else if (hasSuffix(path, {"txt"_L1, "csv"_L1})) {
         loadMeasurementFile(path);
     }
 }
@@ -378,16 +372,10 @@ void LinearizationViewController::loadMeasurmentData() {
 }
 
 void LinearizationViewController::loadMeasurementFile(const QString& path) {
-    if (const Outcome failure = tool_.loadMeasurements(toPath(path))) {
+    if (const Outcome failure = tool_.loadMeasurements(toFilesystemPath(path))) {
         // The tool kept the measurement in use, and so does every read-out.
         ui_.showAlert(*failure);
         return;
-    }
-    // The load itself runs the pipeline unsmoothed; smoothing set beforehand would otherwise
-    // be shown without being in effect.
-    if (tool_.movingAverageWindow() != Ranges::windowStart ||
-        tool_.splineSmoothingControl() != Ranges::splineStart) {
-        tool_.setMovingAverageWindow(tool_.movingAverageWindow());
     }
     showLinearizedCurves();
     showToolState();
@@ -402,7 +390,7 @@ void LinearizationViewController::loadQuadData() {
 }
 
 void LinearizationViewController::loadQuadFile(const QString& path) {
-    const Outcome failure = tool_.loadQuadFile(toPath(path));
+    const Outcome failure = tool_.loadQuadFile(toFilesystemPath(path));
     // Without a correction the file is still taken, and is linearized by the next
     // measurement load; its notes belong in the notes view from now on.
     const bool fileTaken = !failure || *failure == failedToLinearizeAlert();
@@ -428,7 +416,7 @@ void LinearizationViewController::saveLinearizedCurveFile() {
         return;
     }
     const std::string notes = linearizationViewNotesOutlet_->toPlainText().toStdString();
-    if (const Outcome failure = tool_.saveLinearizedCurveFile(toPath(*path), notes)) {
+    if (const Outcome failure = tool_.saveLinearizedCurveFile(toFilesystemPath(*path), notes)) {
         ui_.showAlert(*failure);
         return;
     }
@@ -439,7 +427,7 @@ void LinearizationViewController::saveLinearizedCurveFile() {
     if (!folder) {
         return;
     }
-    if (const Outcome failure = tool_.exportGutenprintXML(toPath(*folder))) {
+    if (const Outcome failure = tool_.exportGutenprintXML(toFilesystemPath(*folder))) {
         ui_.showAlert(*failure);
     }
 }

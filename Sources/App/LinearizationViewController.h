@@ -39,10 +39,12 @@ public:
     explicit LinearizationViewController(UiServices& ui, QWidget* parent = nullptr);
 
     QString toolTitle() const override;
-    // Open (Ctrl+O) loads the curve; Ctrl+Shift+O (loadMeasurementsAction) the measurements.
+    // Open (Ctrl+O) loads the curve; Load Measurements (Ctrl+Shift+O, in the File menu under
+    // Open) the measurements.
     void openFile() override { loadQuadData(); }
     void saveFile() override { saveLinearizedCurveFile(); }
     bool canSave() const override;
+    QList<QAction*> fileMenuActions() const override { return {loadMeasurementsAction_}; }
     // .quad files load the curve, .txt and .csv files the measurements.
     bool takesDroppedFile(const QString& path) const override;
     void openDroppedFile(const QString& path) override;
@@ -85,7 +87,6 @@ public:
     QCheckBox* channelToggle(int channel) const { return channelToggles_.at(channel); }
     QPushButton* showOriginalCurveButton() const { return showOriginalCurveButton_; }
     QPushButton* saveButton() const { return saveButton_; }
-    QAction* loadMeasurementsAction() const { return loadMeasurementsAction_; }
     // The show flags the ink graph applies, one per toggle.
     std::vector<bool> showFlags() const;
 

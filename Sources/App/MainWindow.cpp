@@ -1,10 +1,12 @@
 #include "App/MainWindow.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -36,14 +38,13 @@ MainWindow::MainWindow(UiServices& ui, QWidget* parent)
     setCentralWidget(tabs_);
     setAcceptDrops(true);
     createMenus();
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { updateActions(); });
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::currentToolChanged);
 
     // The tools, one line each.
     addTool(new LinearizationViewController(ui_));
     addTool(new QuadLevelsViewController(ui_));
 
     resize(1200, 760);
-    updateActions();
 }
 
 void MainWindow::addTool(ToolView* tool) {
@@ -59,8 +60,7 @@ void MainWindow::addTool(ToolView* tool) {
         ++index;
     }
     tabs_->insertTab(index, tool, tool->toolTitle());
-    connect(tool, &ToolView::saveAvailabilityChanged, this, [this] { updateActions(); });
-    updateActions();
+    connect(tool, &ToolView::saveAvailabilityChanged, this, &MainWindow::updateActions);
 }
 
 ToolView* MainWindow::currentTool() const {
@@ -68,21 +68,21 @@ ToolView* MainWindow::currentTool() const {
 }
 
 void MainWindow::createMenus() {
-    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
-    openAction_ = fileMenu->addAction(tr("&Open..."), this, [this] {
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    openAction_ = fileMenu_->addAction(tr("&Open..."), this, [this] {
         if (ToolView* tool = currentTool()) {
             tool->openFile();
         }
     });
     openAction_->setShortcut(QKeySequence::Open);
-    saveAction_ = fileMenu->addAction(tr("&Save..."), this, [this] {
+    saveAction_ = fileMenu_->addAction(tr("&Save..."), this, [this] {
         if (ToolView* tool = currentTool(); tool && tool->canSave()) {
             tool->saveFile();
         }
     });
     saveAction_->setShortcut(QKeySequence::Save);
-    fileMenu->addSeparator();
-    QAction* quit = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
+    fileMenu_->addSeparator();
+    QAction* quit = fileMenu_->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
 
@@ -91,8 +91,18 @@ void MainWindow::createMenus() {
         FeedbackDialog dialog(this);
         dialog.exec();
     });
-    QAction* about = helpMenu->addAction(tr("&About Silvergrain"), this, [this] { showAbout(); });
+    QAction* about = helpMenu->addAction(tr("&About Silvergrain"), this, &MainWindow::showAbout);
     about->setMenuRole(QAction::AboutRole);
+}
+
+void MainWindow::currentToolChanged() {
+    for (QAction* action : std::as_const(toolFileActions_)) {
+        fileMenu_->removeAction(action);
+    }
+    const ToolView* tool = currentTool();
+    toolFileActions_ = tool ? tool->fileMenuActions() : QList<QAction*>();
+    fileMenu_->insertActions(saveAction_, toolFileActions_);
+    updateActions();
 }
 
 void MainWindow::updateActions() {

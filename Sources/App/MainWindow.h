@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
 class QAction;
+class QMenu;
 class QMimeData;
 class QTabWidget;
 
@@ -13,8 +15,9 @@ class ToolView;
 class UiServices;
 
 // The window that hosts the tools as tabs, in the fixed order of toolOrder() whatever order
-// they are added in. File > Open/Save go to the current tool, and so do files dropped on the
-// window when the current tool takes them.
+// they are added in. File > Open/Save go to the current tool, the File menu lists the current
+// tool's other file actions, and files dropped on the window go to the current tool when it
+// takes them.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -37,14 +40,17 @@ protected:
 
 private:
     void createMenus();
+    void currentToolChanged();
     void updateActions();
     void showAbout();
     QString droppedFileForCurrentTool(const QMimeData* data) const;
 
     UiServices& ui_;
     QTabWidget* tabs_;
+    QMenu* fileMenu_ = nullptr;
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QList<QAction*> toolFileActions_;  // the current tool's, while they are in the File menu
 };
 
 }  // namespace sg

@@ -1,28 +1,22 @@
 #include "App/QuadLevelsViewController.h"
 
-#include <filesystem>
+#include <iterator>
 
 #include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "App/FilePaths.h"
 #include "App/InkCurveChart.h"
 #include "App/RangeSlider.h"
 #include "App/UiServices.h"
 
 namespace sg {
-namespace {
 
-std::filesystem::path toPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-}  // namespace
+using namespace Qt::StringLiterals;
 
 QuadLevelsViewController::QuadLevelsViewController(UiServices& ui, QWidget* parent)
     : ToolView(parent),
@@ -67,7 +61,8 @@ QuadLevelsViewController::QuadLevelsViewController(UiServices& ui, QWidget* pare
     fileRow->addWidget(fileNameLabel_, 1);
 
     auto* rangeBox = new QGridLayout;
-    auto* rangeTitle = new QLabel(tr("Input range:"), this);
+    auto* rangeTitle = new QLabel(tr("&Input range:"), this);
+    rangeTitle->setBuddy(slider1_);
     rangeBox->addWidget(rangeTitle, 0, 0);
     rangeBox->addWidget(slider1_, 0, 1, 1, 3);
     rangeBox->addWidget(lowLimitValueLabel_, 1, 1);
@@ -97,13 +92,23 @@ QuadLevelsViewController::QuadLevelsViewController(UiServices& ui, QWidget* pare
     layout->addLayout(optionsRow);
     layout->addLayout(buttonRow);
 
-    connect(loadButton, &QPushButton::clicked, this, [this] { loadQuadFile(); });
-    connect(saveButton_, &QPushButton::clicked, this, [this] { saveQuadFile(); });
-    connect(saveLimitedButton_, &QPushButton::clicked, this, [this] { saveLimitedQuadFile(); });
-    connect(exportXmlButton_, &QPushButton::clicked, this, [this] { saveXML(); });
-    connect(slider1_, &RangeSlider::selectionChanged, this, [this] { selectionChanged(); });
+    // Tab through the controls as they are laid out, not as they were created.
+    QWidget* const tabOrder[] = {loadButton,          slider1_,         displayAsPigment_,
+                                 zeroFirstQuadValue_, exportXmlButton_, saveLimitedButton_,
+                                 saveButton_};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+
+    connect(loadButton, &QPushButton::clicked, this, &QuadLevelsViewController::loadQuadFile);
+    connect(saveButton_, &QPushButton::clicked, this, &QuadLevelsViewController::saveQuadFile);
+    connect(saveLimitedButton_, &QPushButton::clicked, this,
+            &QuadLevelsViewController::saveLimitedQuadFile);
+    connect(exportXmlButton_, &QPushButton::clicked, this, &QuadLevelsViewController::saveXML);
+    connect(slider1_, &RangeSlider::selectionChanged, this,
+            &QuadLevelsViewController::selectionChanged);
     connect(displayAsPigment_, &QCheckBox::toggled, this,
-            [this] { outputValueDisplayTypeChanged(); });
+            &QuadLevelsViewController::outputValueDisplayTypeChanged);
 
     outputValueDisplayTypeChanged();
     updateFileState();
@@ -119,7 +124,7 @@ bool QuadLevelsViewController::canSave() const {
 }
 
 bool QuadLevelsViewController::takesDroppedFile(const QString& path) const {
-    return QFileInfo(path).suffix().compare(QStringLiteral("quad"), Qt::CaseInsensitive) == 0;
+    return hasSuffix(path, {"quad"_L1});
 }
 
 void QuadLevelsViewController::loadQuadFile() {
@@ -131,7 +136,7 @@ void QuadLevelsViewController::loadQuadFile() {
 }
 
 void QuadLevelsViewController::loadFile(const QString& path) {
-    if (const Outcome failure = tool_.loadQuadFile(toPath(path))) {
+    if (const Outcome failure = tool_.loadQuadFile(toFilesystemPath(path))) {
         ui_.showAlert(*failure);
         return;
     }
@@ -155,7 +160,7 @@ void QuadLevelsViewController::save(bool zeroFirst) {
     if (!path) {
         return;
     }
-    if (const Outcome failure = tool_.saveQuadFile(toPath(*path), zeroFirst)) {
+    if (const Outcome failure = tool_.saveQuadFile(toFilesystemPath(*path), zeroFirst)) {
         ui_.showAlert(*failure);
         return;
     }
@@ -170,7 +175,7 @@ void QuadLevelsViewController::saveXML() {
     if (!folder) {
         return;
     }
-    if (const Outcome failure = tool_.exportGutenprint(toPath(*folder))) {
+    if (const Outcome failure = tool_.exportGutenprint(toFilesystemPath(*folder))) {
         ui_.showAlert(*failure);
     }
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QKeyEvent>
+#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>

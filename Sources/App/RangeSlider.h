@@ -3,7 +3,6 @@
 #include <optional>
 
 #include <QColor>
-#include <QLinearGradient>
 #include <QWidget>
 
 namespace sg {

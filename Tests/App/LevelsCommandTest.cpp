@@ -1,44 +1,23 @@
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "App/QuadLevelsViewController.h"
 #include "App/RangeSlider.h"
+#include "Support/CliRun.h"
 #include "Support/ScriptedUiServices.h"
+#include "Support/TestFiles.h"
 
 using sg::QuadLevelsViewController;
+using sg::testing::bytesOf;
+using sg::testing::CliRun;
+using sg::testing::runCli;
 using sg::testing::ScriptedUiServices;
 
 namespace {
 
 const QString dataFolder = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/CurveTools");
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(SILVERGRAIN_CLI_PATH), arguments);
-    CliRun run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 // What the Quad Levels tab saves, and with `folder` also exports afterwards, for a selection.
 QByteArray savedByTheView(const QString& input, double start, double end, bool zeroFirst,

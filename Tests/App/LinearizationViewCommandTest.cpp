@@ -1,50 +1,29 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "App/LinearizationViewController.h"
+#include "Support/CliRun.h"
 #include "Support/ScriptedUiServices.h"
+#include "Support/TestFiles.h"
 
 using sg::ControlPoint;
 using sg::LinearizationViewController;
+using sg::testing::bytesOf;
+using sg::testing::CliRun;
+using sg::testing::runCli;
 using sg::testing::ScriptedUiServices;
 
 namespace {
 
 const QString examples = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/../../examples");
 const QString data = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/LinearizationView");
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(SILVERGRAIN_CLI_PATH), arguments);
-    CliRun run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 // One control point as the user sets it: the input typed, then the slider moved.
 struct PointSetting {

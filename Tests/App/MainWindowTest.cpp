@@ -4,16 +4,25 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QFile>
+#include <QGraphicsTextItem>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
 #include "App/FeedbackDialog.h"
+#include "App/InkCurveChart.h"
+#include "App/LinearizationMeasurementChart.h"
+#include "App/LinearizationViewController.h"
 #include "App/MainWindow.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/ToolView.h"
@@ -91,14 +100,62 @@ bool inToolOrder(const QStringList& titles) {
                           [&](const QString& a, const QString& b) { return rank(a) < rank(b); });
 }
 
-// Other tools are hosted too; these tests work on the Quad Levels tab.
-sg::ToolView* showQuadLevels(MainWindow& window) {
+sg::ToolView* showTool(MainWindow& window, const QString& title) {
     for (int index = 0; index < window.tabs()->count(); ++index) {
-        if (window.tabs()->tabText(index) == QStringLiteral("Quad Levels")) {
+        if (window.tabs()->tabText(index) == title) {
             window.tabs()->setCurrentIndex(index);
         }
     }
     return window.currentTool();
+}
+
+sg::ToolView* showQuadLevels(MainWindow& window) {
+    return showTool(window, QStringLiteral("Quad Levels"));
+}
+
+auto* showLinearization(MainWindow& window) {
+    return static_cast<sg::LinearizationViewController*>(
+        showTool(window, QStringLiteral("Linearization")));
+}
+
+// The label texts the chart's legend draws, which the legend shortens when they do not fit.
+QStringList legendTexts(const QChart* chart) {
+    QStringList texts;
+    QList<QGraphicsItem*> items = chart->legend()->childItems();
+    while (!items.isEmpty()) {
+        QGraphicsItem* item = items.takeFirst();
+        if (!item->isVisible()) {
+            continue;
+        }
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item)) {
+            texts << text->toPlainText();
+        }
+        items << item->childItems();
+    }
+    return texts;
+}
+
+QStringList seriesNames(const QChart* chart) {
+    QStringList names;
+    for (const QAbstractSeries* series : chart->series()) {
+        if (!series->name().isEmpty()) {
+            names << series->name();
+        }
+    }
+    return names;
+}
+
+// A curve file for all ten channels of the largest ink set.
+bool writeTenChannelCurve(const QString& path) {
+    QByteArray text = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR";
+    for (const char* ink : {"K", "C", "M", "Y", "LC", "LM", "LK", "LLK", "OR", "GR"}) {
+        text += QByteArray("\n# ") + ink + " Curve";
+        for (int level = 0; level < 256; ++level) {
+            text += "\n" + QByteArray::number(level * 100);
+        }
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
 const QString warmFile = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/CurveTools/WarmBaryta8.quad");
@@ -135,7 +192,6 @@ private slots:
         MainWindow window(ui);
         const QList<QMenu*> menus = window.menuBar()->findChildren<QMenu*>();
         QCOMPARE(menus.size(), 2);
-        QCOMPARE(actionTexts(menus[0]), (QStringList{"&Open...", "&Save...", "&Quit"}));
         QCOMPARE(actionTexts(menus[1]), (QStringList{"Send &Feedback...", "&About Silvergrain"}));
         QCOMPARE(window.openAction()->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(window.saveAction()->shortcut(), QKeySequence(QKeySequence::Save));
@@ -143,6 +199,7 @@ private slots:
 
         // Quad Levels: nothing to save until a file is loaded through File > Open.
         QCOMPARE(showQuadLevels(window)->toolTitle(), QStringLiteral("Quad Levels"));
+        QCOMPARE(actionTexts(menus[0]), (QStringList{"&Open...", "&Save...", "&Quit"}));
         QVERIFY(!window.saveAction()->isEnabled());
         ui.answerOpen(warmFile);
         window.openAction()->trigger();
@@ -163,6 +220,86 @@ private slots:
         QCOMPARE(tool->opens, 1);
         QCOMPARE(tool->saves, 1);
         QVERIFY(ui.scriptFinished());
+    }
+
+    void fileMenuOffersTheCurrentToolsOtherOpen() {
+        ScriptedUiServices ui;
+        MainWindow window(ui);
+        QMenu* fileMenu = window.menuBar()->findChildren<QMenu*>().at(0);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        // The Linearization tab is current at start, and its measurement loader is listed.
+        sg::LinearizationViewController* linearization = showLinearization(window);
+        QCOMPARE(window.tabs()->currentIndex(), 0);
+        QCOMPARE(actionTexts(fileMenu),
+                 (QStringList{"&Open...", "Load &Measurements...", "&Save...", "&Quit"}));
+        QAction* loadMeasurements = fileMenu->actions().at(1);
+        QCOMPARE(loadMeasurements->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+
+        ui.cancelOpen();
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        ui.cancelOpen();
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        ui.answerOpen(
+            QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/../../examples/wedge-21-steps.txt"));
+        loadMeasurements->trigger();
+        QCOMPARE(ui.openRequests.size(), std::size_t(3));
+        QCOMPARE(ui.openRequests[0].fileTypes, QStringList{"quad"});
+        QCOMPARE(ui.openRequests[1].fileTypes, (QStringList{"txt", "csv"}));
+        QCOMPARE(ui.openRequests[2].fileTypes, (QStringList{"txt", "csv"}));
+        QCOMPARE(linearization->MeasurementFileName()->text(),
+                 QStringLiteral("wedge-21-steps.txt"));
+
+        // Another tool: neither the entry nor its shortcut.
+        showQuadLevels(window);
+        QCOMPARE(actionTexts(fileMenu), (QStringList{"&Open...", "&Save...", "&Quit"}));
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(ui.openRequests.size(), std::size_t(3));
+
+        // Back again, and Save follows the tab's state.
+        showLinearization(window);
+        QCOMPARE(actionTexts(fileMenu).size(), 4);
+        QVERIFY(!window.saveAction()->isEnabled());
+        linearization->openDroppedFile(warmFile);
+        QVERIFY(window.saveAction()->isEnabled());
+        QVERIFY(ui.scriptFinished());
+    }
+
+    void atTheSmallestWindowEveryLegendLabelShowsInFull() {
+        QTemporaryDir folder;
+        const QString tenChannels = folder.filePath(QStringLiteral("ten.quad"));
+        QVERIFY(writeTenChannelCurve(tenChannels));
+        ScriptedUiServices ui;
+        MainWindow window(ui);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        sg::LinearizationViewController* linearization = showLinearization(window);
+        linearization->openDroppedFile(
+            QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/../../examples/wedge-21-steps.txt"));
+        const QChart* measurements = linearization->measurementDataChart()->chart();
+        const QChart* inks = linearization->linearizedQuadCurveView()->chart();
+        for (const QString& curve : {warmFile, tenChannels}) {
+            linearization->openDroppedFile(curve);
+            QVERIFY(ui.alerts.empty());
+            QCoreApplication::processEvents();
+            QCOMPARE(legendTexts(measurements), seriesNames(measurements));
+            QCOMPARE(legendTexts(inks), seriesNames(inks));
+        }
+        QCOMPARE(legendTexts(inks).size(), 10);
+        // The two graphs side by side keep their plot areas level.
+        QCOMPARE(measurements->plotArea().top(), inks->plotArea().top());
+        QCOMPARE(measurements->plotArea().bottom(), inks->plotArea().bottom());
+
+        auto* levels = static_cast<sg::QuadLevelsViewController*>(showQuadLevels(window));
+        levels->openDroppedFile(tenChannels);
+        QCoreApplication::processEvents();
+        const QChart* levelsChart = levels->limitedQuadGraph()->chart();
+        QCOMPARE(legendTexts(levelsChart).size(), 10);
+        QCOMPARE(legendTexts(levelsChart), seriesNames(levelsChart));
     }
 
     void droppedFilesGoToTheCurrentToolWhenItTakesThem() {

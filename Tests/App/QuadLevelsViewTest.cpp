@@ -1,9 +1,9 @@
 #include <cstdio>
 #include <vector>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -15,8 +15,10 @@
 #include "App/QuadLevelsViewController.h"
 #include "App/RangeSlider.h"
 #include "Support/ScriptedUiServices.h"
+#include "Support/TestFiles.h"
 
 using sg::QuadLevelsViewController;
+using sg::testing::bytesOf;
 using sg::testing::ScriptedUiServices;
 
 namespace {
@@ -24,11 +26,6 @@ namespace {
 const QString dataFolder = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/CurveTools");
 const QString warmFile = dataFolder + QStringLiteral("/WarmBaryta8.quad");
 const QString refusedFile = dataFolder + QStringLiteral("/DivZeroExport.quad");
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The fixture as read by hand: its header block, labels and integer values.
 struct Fixture {
@@ -185,6 +182,8 @@ private slots:
         QCOMPARE(view->highLimitValueLabel()->text(), QStringLiteral("End: gray level 127.5"));
         QCOMPARE(view->tool().lowLimit(), 0);
         QCOMPARE(view->tool().highLimit(), 128);
+        QCOMPARE(view->limitsLabel()->text(),
+                 QStringLiteral("Uses input levels 0 to 128 of the curve"));
 
         const Fixture fixture = readFixture(warmFile);
         const auto result = firstHalfResult(fixture);
@@ -279,6 +278,32 @@ private slots:
         QVERIFY(!ui->alerts[0].informativeText.empty());
         QCOMPARE(view->tool().limitedCurves()[0][0], first);
         QCOMPARE(view->limitedQuadGraph()->curveSeries().at(0)->at(0).y(), first / 655.35);
+    }
+
+    void keyboardReachesTheControlsInLayoutOrder() {
+        load(warmFile);  // the save buttons take focus only when enabled
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        button("loadButton")->setFocus();
+        QList<QWidget*> tabStops{QApplication::focusWidget()};
+        for (int press = 0; press < 10; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == tabStops.first()) {
+                break;
+            }
+            tabStops << QApplication::focusWidget();
+        }
+        QCOMPARE(tabStops,
+                 (QList<QWidget*>{button("loadButton"), view->slider1(), view->displayAsPigment(),
+                                  view->zeroFirstQuadValue(), view->exportXmlButton(),
+                                  view->saveLimitedButton(), view->saveButton()}));
+
+        // Alt+I reaches the range, where the arrow keys move the start one level at a time.
+        QTest::keyClick(view, Qt::Key_I, Qt::AltModifier);
+        QVERIFY(view->slider1()->hasFocus());
+        QTest::keyClick(view->slider1(), Qt::Key_Right);
+        QTest::keyClick(view->slider1(), Qt::Key_Right);
+        QCOMPARE(view->tool().lowLimit(), 2);
+        QCOMPARE(view->lowLimitValueLabel()->text(), QStringLiteral("Start: gray level 253.0"));
     }
 
     void draggingAHandleUpdatesTheChartInPlace() {

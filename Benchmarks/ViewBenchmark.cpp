@@ -1,0 +1,133 @@
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <string>
+
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
+
+#include "App/LinearizationViewController.h"
+#include "App/QuadLevelsViewController.h"
+#include "App/RangeSlider.h"
+#include "App/UiServices.h"
+#include "Common/Diagnostics.h"
+
+namespace {
+
+const QString examples = QStringLiteral(SILVERGRAIN_EXAMPLES_DIR);
+
+// Files come in as drops, so no dialog is ever asked for; an alert means a broken set-up.
+class NoDialogs final : public sg::UiServices {
+public:
+    std::optional<QString> chooseFileToOpen(const QString&, const QStringList&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> chooseFileToSave(const QString&) override { return std::nullopt; }
+    std::optional<QString> chooseFolder() override { return std::nullopt; }
+    void showAlert(const sg::Alert& alert) override { failure = alert.messageText; }
+
+    std::string failure;
+};
+
+// A tool view on screen at about the size it has in a 1280 x 800 window, its files loaded.
+template <typename View>
+struct ShownView {
+    explicit ShownView(const QStringList& files) {
+        view.resize(1280, 740);
+        view.show();
+        for (const QString& file : files) {
+            view.openDroppedFile(examples + QStringLiteral("/") + file);
+        }
+        QCoreApplication::processEvents();
+    }
+
+    sg::DiagnosticsCapture quiet;
+    NoDialogs ui;
+    View view{ui};
+};
+
+// With the argument "painted" set, each step also lays out and paints the view, as the screen
+// does before the next mouse move; without it, a step ends when the graphs hold the new points.
+void finishStep(const benchmark::State& state) {
+    if (state.range(0) != 0) {
+        QCoreApplication::processEvents();
+    }
+}
+
+// The start handle of the range slider walks over the lower half of the bar, one level a
+// step, on the 8-channel example curve: the tool trims every channel and the graph's lines
+// are replaced.
+void BM_QuadLevelsRangeSliderMove(benchmark::State& state) {
+    ShownView<sg::QuadLevelsViewController> shown({QStringLiteral("example-curve.quad")});
+    if (!shown.ui.failure.empty() || shown.view.tool().limitedCurves().size() != 8) {
+        state.SkipWithError("the 8-channel example curve did not load");
+        return;
+    }
+    sg::RangeSlider* slider = shown.view.slider1();
+    int level = 0;
+    for (auto _ : state) {
+        level = (level + 1) % 128;
+        slider->setSelection({level / 255.0, 1.0});
+        finishStep(state);
+    }
+}
+BENCHMARK(BM_QuadLevelsRangeSliderMove)->ArgName("painted")->Arg(0)->Arg(1);
+
+// The Linearization tab with the example wedge and curve: a smoothing control changes, the
+// correction and the linearization run again and both graphs are redrawn.
+template <typename Control, typename Value>
+void smoothingChange(benchmark::State& state,
+                     Control* (sg::LinearizationViewController::*control)() const, Value first,
+                     Value second) {
+    ShownView<sg::LinearizationViewController> shown(
+        {QStringLiteral("wedge-21-steps.txt"), QStringLiteral("example-curve.quad")});
+    if (!shown.ui.failure.empty() || !shown.view.canSave()) {
+        state.SkipWithError("the example wedge and curve did not load");
+        return;
+    }
+    Control* box = (shown.view.*control)();
+    bool useFirst = true;
+    for (auto _ : state) {
+        box->setValue(useFirst ? first : second);
+        useFirst = !useFirst;
+        finishStep(state);
+    }
+}
+
+void BM_LinearizationSplineChange(benchmark::State& state) {
+    smoothingChange(state, &sg::LinearizationViewController::splinePercentLabel, 0.8, 1.2);
+}
+BENCHMARK(BM_LinearizationSplineChange)->ArgName("painted")->Arg(0)->Arg(1);
+
+void BM_LinearizationWindowChange(benchmark::State& state) {
+    smoothingChange(state, &sg::LinearizationViewController::avgWindowSize, 8, 16);
+}
+BENCHMARK(BM_LinearizationWindowChange)->ArgName("painted")->Arg(0)->Arg(1);
+
+QtMessageHandler standardMessageHandler = nullptr;
+
+// The offscreen platform warns on every window shown, which would break up the table.
+void dropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.contains(QStringLiteral("propagateSizeHints"))) {
+        standardMessageHandler(type, context, text);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Runs without a display unless a platform is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    standardMessageHandler = qInstallMessageHandler(dropPlatformNoise);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,12 @@
+#include "Support/TestFiles.h"
+
+#include <QFile>
+
+namespace sg::testing {
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace sg::testing
