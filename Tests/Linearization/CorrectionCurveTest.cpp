@@ -33,20 +33,15 @@ TEST(CorrectionCurveTest, MeasuredDmaxIsTheDensityOfTheDarkestPatch) {
     EXPECT_NEAR(measuredDmaxFromLabL(5.0), 2.2569, 5e-5);
     // Both branches of the inverse meet at L* 8.
     EXPECT_NEAR(measuredDmaxFromLabL(8.0), measuredDmaxFromLabL(7.9999999), 1e-6);
-    EXPECT_NEAR(measuredDmaxFromLabL(100.0), 0.0, 1e-12);
 }
 
 TEST(CorrectionCurveTest, ResponseEqualToTheTargetGivesTheIdentity) {
     CorrectionCurve curve;
-    ManualCurveControl control;
     curve.densitiesToCorrect = curve.makeLinearTarget(curvedWedge(256));
     curve.linearTargetArray = curve.densitiesToCorrect;
     EXPECT_EQ(curve.linearTargetArray.back(), curvedWedge(256).back());  // exactly
+    ManualCurveControl control;
     curve.makeFinalTarget(control);
-    ASSERT_EQ(curve.finalTargetArray.size(), 257u);
-    for (std::size_t k = 0; k < 256; ++k) {
-        EXPECT_NEAR(curve.finalTargetArray[k], curve.linearTargetArray[k], 1e-9) << k;
-    }
     const std::vector<double> correction = curve.makeCorrectionCurve();
     ASSERT_EQ(correction.size(), 257u);
     EXPECT_EQ(correction.front(), 0.0);
@@ -54,14 +49,6 @@ TEST(CorrectionCurveTest, ResponseEqualToTheTargetGivesTheIdentity) {
     for (std::size_t k = 0; k < 256; ++k) {
         EXPECT_NEAR(correction[k], static_cast<double>(k) * 100.0 / 255.0, 1e-9) << k;
     }
-}
-
-TEST(CorrectionCurveTest, PositionsInterpolateBetweenTheBracketingLevels) {
-    // Five steps of 20 percent.
-    const std::vector<double> response{100, 80, 60, 40, 20, 0};
-    const std::vector<double> correction =
-        correctionPositions(response, {100, 75, 60, 45, 30, 10, 0});
-    EXPECT_EQ(correction, (std::vector<double>{0, 25, 40, 55, 70, 90, 100}));
 }
 
 // The order of operations is fixed: target value i = i * (100 / (n - 1)) * slope + intercept,
@@ -87,7 +74,10 @@ TEST(CorrectionCurveTest, TargetAndPositionsAreExactToTheLastBit) {
         response.push_back(k <= 49 ? 47.23 + (49 - k) * 0.2 : 45.53 - (k - 50) * 0.17);
     }
     EXPECT_EQ(correctionPositions(response, {95.0, 45.53, 0.0})[1], 19.6078431372549);
-    EXPECT_NE(50 * (100.0 / 255.0), 19.6078431372549);
+
+    // Five steps of 20 percent.
+    EXPECT_EQ(correctionPositions({100, 80, 60, 40, 20, 0}, {100, 75, 60, 45, 30, 10, 0}),
+              (std::vector<double>{0, 25, 40, 55, 70, 90, 100}));
 }
 
 TEST(CorrectionCurveTest, DegenerateBracketsStayInsideTheRange) {

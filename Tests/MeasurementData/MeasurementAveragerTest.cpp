@@ -29,28 +29,23 @@ TEST(MeasurementAveragerTest, PatchCountTableDecidesPatchesAndSamples) {
     };
     // 357 fits 21 and 51, 258 fits 86 and 129: the earlier row wins. 128 alone is row five;
     // its multiples are not.
-    const std::vector<Row> rows = {
-        {21, 21, 1},   {42, 21, 2},   {63, 21, 3},   {357, 21, 17}, {51, 51, 1},
-        {102, 51, 2},  {86, 86, 1},   {258, 86, 3},  {101, 101, 1}, {202, 101, 2},
-        {128, 128, 1}, {129, 129, 1}, {387, 129, 3}, {256, 256, 1}, {512, 256, 2},
-        {768, 256, 3}, {384, 0, 1},   {640, 0, 1},   {100, 0, 1},
-    };
+    const Row rows[] = {{21, 21, 1},   {42, 21, 2},   {63, 21, 3},   {357, 21, 17}, {51, 51, 1},
+                        {102, 51, 2},  {86, 86, 1},   {258, 86, 3},  {101, 101, 1}, {202, 101, 2},
+                        {128, 128, 1}, {129, 129, 1}, {387, 129, 3}, {256, 256, 1}, {512, 256, 2},
+                        {768, 256, 3}, {384, 0, 1},   {640, 0, 1},   {100, 0, 1}};
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.count);
         MeasurementAverager averager;
         averager.inputMeasurements.assign(static_cast<std::size_t>(row.count), 50.0);
         const DiagnosticsCapture capture;
-        EXPECT_EQ(averager.findSamplesPerStep(), row.samplesPerStep) << row.count;
-        EXPECT_EQ(averager.targetSize, row.targetSize) << row.count;
-        EXPECT_EQ(capture.text(), row.targetSize == 0 ? "1.0\n" : "") << row.count;
-    }
-}
-
-TEST(MeasurementAveragerTest, SingleSamplesAreNotAveraged) {
-    for (const int count : {21, 51, 86, 101, 128, 129, 256, 100, 384}) {
-        const DiagnosticsCapture capture;
-        const MeasurementAverager averager = averaged(std::vector<double>(count, 42.0));
-        EXPECT_TRUE(averager.averagedMeasurements.empty()) << count;
-        EXPECT_TRUE(averager.sortedInputMeasurements.empty()) << count;
+        EXPECT_EQ(averager.findSamplesPerStep(), row.samplesPerStep);
+        EXPECT_EQ(averager.targetSize, row.targetSize);
+        EXPECT_EQ(capture.text(), row.targetSize == 0 ? "1.0\n" : "");
+        if (row.samplesPerStep == 1) {  // single samples are not averaged
+            const MeasurementAverager single = averaged(averager.inputMeasurements);
+            EXPECT_TRUE(single.averagedMeasurements.empty());
+            EXPECT_TRUE(single.sortedInputMeasurements.empty());
+        }
     }
 }
 
@@ -96,17 +91,13 @@ TEST(MeasurementAveragerTest, RepeatsNextToEachOtherAreAveragedInPlace) {
 }
 
 TEST(MeasurementAveragerTest, RepeatTestOfTheParsersPrefersLargeWedges) {
-    EXPECT_EQ(MeasurementAverager::repeatCount(21), 1.0);
-    EXPECT_EQ(MeasurementAverager::repeatCount(42), 2.0);
-    EXPECT_EQ(MeasurementAverager::repeatCount(63), 3.0);
-    EXPECT_EQ(MeasurementAverager::repeatCount(102), 2.0);
-    EXPECT_EQ(MeasurementAverager::repeatCount(252), 12.0);
-    EXPECT_EQ(MeasurementAverager::repeatCount(256), 2.0);  // from 128, before 21 or 51
-    EXPECT_EQ(MeasurementAverager::repeatCount(128), 1.0);
-    EXPECT_EQ(MeasurementAverager::repeatCount(129), 0.0);
-    EXPECT_EQ(MeasurementAverager::repeatCount(260), 0.0);
-    EXPECT_EQ(MeasurementAverager::repeatCount(957), 0.0);
-    EXPECT_EQ(MeasurementAverager::repeatCount(0), 0.0);
+    // 256 counts from 128, before 21 or 51.
+    const std::pair<std::size_t, double> rows[] = {{21, 1},   {42, 2},  {63, 3},  {102, 2},
+                                                   {252, 12}, {256, 2}, {128, 1}, {129, 0},
+                                                   {260, 0},  {957, 0}, {0, 0}};
+    for (const auto& [count, repeats] : rows) {
+        EXPECT_EQ(MeasurementAverager::repeatCount(count), repeats) << count;
+    }
 }
 
 }  // namespace

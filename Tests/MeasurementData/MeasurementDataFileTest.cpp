@@ -9,67 +9,52 @@
 #include "Common/TextFiles.h"
 #include "MeasurementData/MeasurementDataFile.h"
 #include "MeasurementData/Regex.h"
+#include "MeasurementFixtures.h"
 
 namespace sg {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines linesOf(std::string_view bytes) {
-    const auto file = MeasurementDataFile::fromBytes("m.txt", bytes);
-    EXPECT_TRUE(file.ok());
-    return file ? file.value().measurementData : Lines{};
-}
-
-std::string typeOf(std::string_view bytes) {
-    const DiagnosticsCapture quiet;
-    const auto file = MeasurementDataFile::fromBytes("m.txt", bytes);
-    return file ? file.value().detectFileType() : "refused";
-}
-
-TEST(MeasurementDataFileTest, CleanUpRemovesBlanksAndSplitsLines) {
-    EXPECT_EQ(linesOf("Name, L*, a*, b*,\n A 1, 95.1\t,x\n"),
-              (Lines{"Name,L*,a*,b*,", "A1,95.1\t,x", ""}));
-    // CRLF lines keep their carriage return; CR-only files are split at it.
-    EXPECT_EQ(linesOf("L*\r\n1\r\n2\r\n"), (Lines{"L*\r", "1\r", "2\r", ""}));
-    EXPECT_EQ(linesOf("L*\r1\r2\r"), (Lines{"L*", "1", "2", ""}));
-    // One line feed is enough to split at line feeds; the carriage returns then stay inside.
-    EXPECT_EQ(linesOf("L*\r1\n2\n"), (Lines{"L*\r1", "2", ""}));
-    EXPECT_EQ(linesOf("\xEF\xBB\xBFL*\n1\n"), (Lines{"L*", "1", ""}));
-    // Empty lines stay where they are.
-    EXPECT_EQ(linesOf("a\n\n\nb\n\n"), (Lines{"a", "", "", "b", "", ""}));
-}
-
-TEST(MeasurementDataFileTest, LastLineHoldingDataGetsTheMissingLineBreak) {
-    EXPECT_EQ(linesOf("L*\n1\n2"), (Lines{"L*", "1", "2", ""}));
-    EXPECT_EQ(linesOf("L*\r\n1\r\n2"), (Lines{"L*\r", "1\r", "2", ""}));
-    EXPECT_EQ(linesOf("L*\r1\r2"), (Lines{"L*", "1", "2", ""}));
-    EXPECT_EQ(linesOf("CGATS.17"), (Lines{"CGATS.17", ""}));
-    // Blank last lines hold no data: nothing is added.
-    EXPECT_EQ(linesOf("L*\n1\n\t"), (Lines{"L*", "1", "\t"}));
-    EXPECT_EQ(linesOf("L*\r\n1\r\n\r"), (Lines{"L*\r", "1\r", "\r"}));
-    EXPECT_EQ(linesOf(""), (Lines{""}));
-    EXPECT_EQ(linesOf("   "), (Lines{""}));
-}
-
-TEST(MeasurementDataFileTest, TextThatIsNotUtf8IsReadAsWindows1252) {
-    const Lines lines = linesOf("L*\t\xA9 2019, \x93wedge\x94\n1\n");
-    EXPECT_EQ(lines, (Lines{"L*\t\xC2\xA9"
-                            "2019,\xE2\x80\x9Cwedge\xE2\x80\x9D",
-                            "1", ""}));
+TEST(MeasurementDataFileTest, CleanUpRemovesBlanksSplitsLinesAndEndsTheLastDataLine) {
+    const std::pair<std::string, Lines> rows[] = {
+        {"Name, L*, a*, b*,\n A 1, 95.1\t,x\n", {"Name,L*,a*,b*,", "A1,95.1\t,x", ""}},
+        // CRLF lines keep their carriage return; CR-only files are split at it.
+        {"L*\r\n1\r\n2\r\n", {"L*\r", "1\r", "2\r", ""}},
+        {"L*\r1\r2\r", {"L*", "1", "2", ""}},
+        // One line feed is enough to split at line feeds; the carriage returns then stay inside.
+        {"L*\r1\n2\n", {"L*\r1", "2", ""}},
+        {"\xEF\xBB\xBFL*\n1\n", {"L*", "1", ""}},
+        {"a\n\n\nb\n\n", {"a", "", "", "b", "", ""}},
+        // The last line holding data gets the missing line break; blank last lines do not.
+        {"L*\n1\n2", {"L*", "1", "2", ""}},
+        {"L*\r\n1\r\n2", {"L*\r", "1\r", "2", ""}},
+        {"L*\r1\r2", {"L*", "1", "2", ""}},
+        {"CGATS.17", {"CGATS.17", ""}},
+        {"L*\n1\n\t", {"L*", "1", "\t"}},
+        {"L*\r\n1\r\n\r", {"L*\r", "1\r", "\r"}},
+        {"", {""}},
+        {"   ", {""}},
+        // Text that is not UTF-8 is read as Windows-1252.
+        {"L*\t\xA9 2019, \x93wedge\x94\n1\n",
+         {"L*\t\xC2\xA9"
+          "2019,\xE2\x80\x9Cwedge\xE2\x80\x9D",
+          "1", ""}}};
+    for (const auto& [bytes, lines] : rows) {
+        const auto file = MeasurementDataFile::fromBytes("m.txt", bytes);
+        ASSERT_TRUE(file.ok()) << bytes;
+        EXPECT_EQ(file.value().measurementData, lines) << bytes;
+    }
 }
 
 TEST(MeasurementDataFileTest, FirstLineDecidesTheFormat) {
-    struct Row {
-        std::string firstLines;
-        std::string type;
-    };
-    const std::vector<Row> rows = {
+    const std::pair<std::string, std::string> rows[] = {
         {"CGATS.17\nGRAY\n", "CGATS"},
         {"CGATSx17\n", "CGATS"},    // the dot is any character
         {"  CGATS.17\n", "CGATS"},  // blanks are gone before the test
         {"\tCGATS.17\n", "Could not load file"},
         {"GRAY\tL*\n", "dataTool"},
+        {"\xEF\xBB\xBFGRAY\n", "dataTool"},
         {"Name, L*, a*, b*,\n", "ColorMunki File"},
         {"Names\n", "ColorMunki File"},
         {"QTR-Linearize-Data\t1\n", "QTR-Linearize-Data-out file"},
@@ -82,24 +67,27 @@ TEST(MeasurementDataFileTest, FirstLineDecidesTheFormat) {
         {"Patch\tL*\n", "StepWedgeTool File"},
         {"L\n", "Could not load file"},
         {"Measurements\n", "Could not load file"},
-        {"\xEF\xBB\xBF"
-         "GRAY\n",
-         "dataTool"},
-        {"", "Could not load file"},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(typeOf(row.firstLines), row.type) << row.firstLines;
+        {"", "Could not load file"}};
+    const DiagnosticsCapture quiet;
+    for (const auto& [bytes, type] : rows) {
+        EXPECT_EQ(MeasurementDataFile::fromBytes("m.txt", bytes).value().detectFileType(), type)
+            << bytes;
     }
     EXPECT_EQ(MeasurementDataFile().detectFileType(), "Could not load file");
 }
 
 TEST(MeasurementDataFileTest, RegexSearchesTheWholeTextAndAnchorsAtItsStart) {
-    EXPECT_TRUE(Regex("^L\\*").matches("L*\t"));
-    EXPECT_FALSE(Regex("^L\\*").matches("xL*"));
-    EXPECT_FALSE(Regex("^Patch").matches("1\nPatch"));  // "^" is not a line start
-    EXPECT_TRUE(Regex("^1|([0-9]{2})\\.([0-9]{0,2})").matches("abc 12."));
-    EXPECT_FALSE(Regex("^1|([0-9]{2})\\.([0-9]{0,2})").matches("a1 2.5"));
-
+    const std::string spyder = "^1|([0-9]{2})\\.([0-9]{0,2})";
+    const std::tuple<std::string, std::string, bool> rows[] = {
+        {"^L\\*", "L*\t", true},
+        {"^L\\*", "xL*", false},
+        {"^Patch", "1\nPatch", false},  // "^" is not a line start
+        {spyder, "abc 12.", true},
+        {spyder, "a1 2.5", false}};
+    for (const auto& [pattern, text, matches] : rows) {
+        EXPECT_EQ(Regex(pattern).matches(text), matches) << pattern << " " << text;
+    }
+    // A pattern that does not compile says so and matches everything.
     const DiagnosticsCapture capture;
     const Regex broken("([0-9]");
     EXPECT_EQ(capture.text(), "Failed to parse ([0-9] as a regular expression\n");
@@ -107,68 +95,48 @@ TEST(MeasurementDataFileTest, RegexSearchesTheWholeTextAndAnchorsAtItsStart) {
     EXPECT_TRUE(broken.matches("anything"));
 }
 
-TEST(MeasurementDataFileTest, ColorMunkiDetectionIsReported) {
-    const auto file = MeasurementDataFile::fromBytes("m.txt", "Name,L*,a*,b*,\n");
-    ASSERT_TRUE(file.ok());
-    const DiagnosticsCapture capture;
-    EXPECT_EQ(file.value().detectFileType(), "ColorMunki File");
-    EXPECT_EQ(capture.text(), "It is a ColorMunkiFile\n");
-}
-
 TEST(MeasurementDataFileTest, UnreadableFilesAreRefusedWithTheLoadFailure) {
     const Alert failure = measurementLoadFailure();
-    EXPECT_EQ(failure.messageText, "Failed to Load Measurement Data");
-    EXPECT_EQ(failure.informativeText,
-              "Please check the measurement data format and load data again.\n\nIf this problem "
-              "continues send the measurement data file using the send feedback form in the help "
-              "menu.");
+    EXPECT_EQ(failure,
+              (Alert{"Failed to Load Measurement Data",
+                     "Please check the measurement data format and load data again.\n\nIf this "
+                     "problem continues send the measurement data file using the send feedback "
+                     "form in the help menu."}));
 
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / "silvergrain-measurement-file-test";
     std::filesystem::create_directories(folder);
-    const std::filesystem::path withNul = folder / "nul.txt";
-    std::ofstream(withNul, std::ios::binary) << std::string("L*\n1\0\n", 6);
+    std::ofstream(folder / "nul.txt", std::ios::binary) << std::string("L*\n1\0\n", 6);
     std::ofstream(folder / "wedge 21.txt", std::ios::binary) << "L*\n\n95\n";
 
     const DiagnosticsCapture capture;
-    for (const std::filesystem::path& path : {folder / "missing.txt", folder, withNul}) {
-        const auto file = MeasurementDataFile::load(path);
-        ASSERT_FALSE(file.ok()) << path;
-        EXPECT_EQ(file.error(), failure) << path;
+    for (const std::filesystem::path& path : {folder / "missing.txt", folder, folder / "nul.txt"}) {
+        EXPECT_EQ(MeasurementDataFile::load(path).error(), failure) << path;
     }
     EXPECT_NE(capture.text().find("NUL"), std::string::npos);
+    EXPECT_FALSE(
+        MeasurementDataFile::fromBytes("big.txt", std::string(maximumTextFileSize + 1, '\n')).ok());
 
     const auto readable = MeasurementDataFile::load(folder / "wedge 21.txt");
     ASSERT_TRUE(readable.ok());
     EXPECT_EQ(readable.value().filename, "wedge 21.txt");
     EXPECT_EQ(readable.value().measurementData, (Lines{"L*", "", "95", ""}));
-
-    const std::string tooLarge(maximumTextFileSize + 1, '\n');
-    EXPECT_FALSE(MeasurementDataFile::fromBytes("big.txt", tooLarge).ok());
     std::filesystem::remove_all(folder);
 }
 
 // Each number reads fine, but averaging 1e308s or converting a density of -400 overflows: no
 // series with an infinite L* may reach the correction curve.
 TEST(MeasurementDataFileTest, SeriesThatOverflowAreRefused) {
-    std::string cgats =
-        "CGATS.17\nNUMBER_OF_FIELDS\t2\nBEGIN_DATA_FORMAT\nSAMPLE_ID\tLAB_L\n"
-        "END_DATA_FORMAT\nNUMBER_OF_SETS\t42\nBEGIN_DATA\n";
-    for (int row = 1; row <= 42; ++row) {
-        cgats += std::to_string(row) + "\t1e308\n";
-    }
-    cgats += "END_DATA\n";
+    const std::string cgats = testing::cgatsBytes(std::vector<double>(42, 1e308));
     std::string densities;
     for (int row = 1; row <= 21; ++row) {
         densities += std::to_string(row) + "\t-400\t0\t0\n";
     }
-
     const DiagnosticsCapture quiet;
     for (const std::string& bytes : {cgats, densities}) {
-        const auto file = MeasurementDataFile::fromBytes("m.txt", bytes);
-        ASSERT_TRUE(file.ok());
         bool loadingError = true;
-        const auto series = loadMeasurementSeries(file.value(), loadingError);
+        const auto series = loadMeasurementSeries(
+            MeasurementDataFile::fromBytes("m.txt", bytes).value(), loadingError);
         ASSERT_FALSE(series.ok()) << bytes.substr(0, 8);
         EXPECT_EQ(series.error(), measurementLoadFailure());
         EXPECT_TRUE(loadingError);
@@ -177,7 +145,6 @@ TEST(MeasurementDataFileTest, SeriesThatOverflowAreRefused) {
     bool loadingError = true;
     const auto automatic = loadAutomaticMeasurementSeries(
         MeasurementDataFile::fromBytes("m.txt", cgats).value(), loadingError);
-    ASSERT_TRUE(automatic.ok());
     EXPECT_EQ(automatic.value(), std::vector<double>(42, 1e308));
     EXPECT_FALSE(loadingError);
 }

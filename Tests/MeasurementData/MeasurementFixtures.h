@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Common/Numbers.h"
 #include "Common/TextFiles.h"
 
 namespace sg::testing {
@@ -20,6 +21,18 @@ inline std::filesystem::path measurementFixture(const std::string& name) {
 inline std::string measurementFixtureBytes(const std::string& name) {
     auto bytes = readFileBytes(measurementFixture(name));
     return bytes ? bytes.value() : std::string();
+}
+
+// A minimal CGATS file holding the given L* values.
+inline std::string cgatsBytes(const std::vector<double>& labL) {
+    std::string text =
+        "CGATS.17\nNUMBER_OF_FIELDS\t2\nBEGIN_DATA_FORMAT\nSAMPLE_ID\tLAB_L\nEND_DATA_FORMAT\n"
+        "NUMBER_OF_SETS\t" +
+        std::to_string(labL.size()) + "\nBEGIN_DATA\n";
+    for (std::size_t i = 0; i < labL.size(); ++i) {
+        text += std::to_string(i + 1) + "\t" + formatShortest(labL[i]) + "\n";
+    }
+    return text + "END_DATA\n";
 }
 
 }  // namespace sg::testing

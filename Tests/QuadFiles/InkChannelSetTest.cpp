@@ -9,18 +9,18 @@ namespace sg {
 namespace {
 
 TEST(InkChannelSet, RecognisesOnlyTheSevenHeaderLinesExactly) {
-    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y"), 4);
-    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y,LC,LM"), 6);
-    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y,LC,LM,LK"), 7);
-    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR"), 10);
-    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP MK,C,M,Y,R,B,PK,GL"), 8);
-    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP MK,C,M,Y,R,OR,PK,GL"), 8);
-
-    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK "), 0);
-    EXPECT_EQ(channelCountOfHeaderLine(" ## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK"), 0);
-    EXPECT_EQ(channelCountOfHeaderLine("## quadtonerip k,c,m,y"), 0);
-    EXPECT_EQ(channelCountOfHeaderLine("## QuadToneRIP KCMYcmk"), 0);
-    EXPECT_EQ(channelCountOfHeaderLine(""), 0);
+    // clang-format off
+    const std::pair<const char*, int> rows[] = {
+        {"## QuadToneRIP K,C,M,Y", 4}, {"## QuadToneRIP K,C,M,Y,LC,LM", 6},
+        {"## QuadToneRIP K,C,M,Y,LC,LM,LK", 7}, {"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK", 8},
+        {"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR", 10},
+        {"## QuadToneRIP MK,C,M,Y,R,B,PK,GL", 8}, {"## QuadToneRIP MK,C,M,Y,R,OR,PK,GL", 8},
+        {"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK ", 0}, {" ## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK", 0},
+        {"## quadtonerip k,c,m,y", 0}, {"## QuadToneRIP KCMYcmk", 0}, {"", 0}};
+    // clang-format on
+    for (const auto& [line, count] : rows) {
+        EXPECT_EQ(channelCountOfHeaderLine(line), count) << line;
+    }
 }
 
 // Display name p of a list names channel p - 1 of the label list of the same size.
@@ -58,8 +58,7 @@ TEST(InkList, PrinterModelsChooseTheirLists) {
         {"x900", &InkList::inkNamesFor8Ink, &InkList::inkListfor10Ink},
         {"P5000-P7000-P9000", &InkList::inkNamesFor10Ink, &InkList::inkListfor10Ink},
         {"x600", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink},
-        {"X900", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink},
-    };
+        {"X900", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.model);
         EXPECT_EQ(&inkNamesForPrinterModel(row.model), row.names);

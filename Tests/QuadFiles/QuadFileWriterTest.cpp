@@ -14,19 +14,16 @@
 namespace sg {
 namespace {
 
-using quadtest::joined;
 using quadtest::numberedCurve;
-using quadtest::quadLines;
+using Lines = std::vector<std::string>;
 
 TEST(QuadValueText, TruncatesAndNeverLeavesTheInkRange) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     constexpr double infinity = std::numeric_limits<double>::infinity();
     const std::pair<double, const char*> rows[] = {
-        {0.0, "0"},           {0.4, "0"},         {1234.9, "1234"},    {65535.0, "65535"},
-        {65535.999, "65535"}, {-0.5, "0"},        {-0.0, "0"},         {65534.999, "65534"},
-        {1.0, "1"},           {70000.0, "65535"}, {1e300, "65535"},    {-1e300, "0"},
-        {nan, "0"},           {-nan, "0"},        {infinity, "65535"}, {-infinity, "0"},
-        {1e-300, "0"},        {42.0, "42"},
+        {0.4, "0"},  {1234.9, "1234"}, {65534.999, "65534"}, {65535.999, "65535"},
+        {-0.5, "0"}, {-0.0, "0"},      {70000.0, "65535"},   {-1e300, "0"},
+        {nan, "0"},  {-nan, "0"},      {infinity, "65535"},  {-infinity, "0"},
     };
     for (const auto& [value, text] : rows) {
         EXPECT_EQ(quadValueText(value), text) << value;
@@ -41,11 +38,8 @@ TEST(FinalQuadFile, WritesTheSixInkCurveByteForByte) {
         }
     }
     FinalQuadFile file;
-    file.setHeader(static_cast<int>(InkList::inkListfor6Ink.size()));
+    file.setHeader(6);
     file.inkList = InkList::inkListfor6Ink;
-    const std::optional<std::string> text = file.saveFinalQuad(curve);
-    ASSERT_TRUE(text.has_value());
-
     std::string expected =
         "## QuadToneRIP K,C,M,Y,LC,LM\n# Silvergrain-CurveCreation for macOS v0.1";
     const char* labels[] = {"# K Curve", "# C Curve",  "# M Curve",
@@ -56,9 +50,7 @@ TEST(FinalQuadFile, WritesTheSixInkCurveByteForByte) {
             expected += "\n" + std::to_string(c * 1000 + level);
         }
     }
-    EXPECT_EQ(*text, expected);
-    EXPECT_EQ(splitString(*text, '\n').size(), 1544u);
-    EXPECT_TRUE(text->ends_with("\n5255"));
+    EXPECT_EQ(file.saveFinalQuad(curve), expected);
 }
 
 TEST(FinalQuadFile, ChoosesTheHeaderByCountAndWritesOnlyWhatItHasLabelsFor) {
@@ -76,13 +68,11 @@ TEST(FinalQuadFile, ChoosesTheHeaderByCountAndWritesOnlyWhatItHasLabelsFor) {
               "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR\n"
               "# Silvergrain-CurveCreation for macOS v0.1");
 
-    FinalQuadFile empty;
-    empty.setHeader(8);
-    EXPECT_EQ(empty.saveFinalQuad(numberedCurve(8)), std::nullopt);
-
-    // Two labels over a curve with extra channels and 300 values: 2 x 256 values written.
     FinalQuadFile two;
     two.setHeader(8);
+    EXPECT_EQ(two.saveFinalQuad(numberedCurve(8)), std::nullopt);  // no labels
+
+    // Two labels over a curve with extra channels and 300 values: 2 x 256 values written.
     two.inkList = {"# K Curve", "# C Curve"};
     QuadCurve wide = numberedCurve(4);
     for (auto& channel : wide) {
@@ -99,40 +89,42 @@ TEST(FinalQuadFile, ChoosesTheHeaderByCountAndWritesOnlyWhatItHasLabelsFor) {
     EXPECT_EQ(padded.back(), "0");
 }
 
-QuadDataFile loadedFile(const std::vector<std::string>& notes) {
+QuadDataFile loadedFile(const Lines& notes) {
     auto result = QuadDataFile::fromBytes(
-        "in.quad", joined(quadLines("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK", notes,
-                                    InkList::inkListfor8Ink, numberedCurve(8))));
+        "in.quad", joinStrings(quadtest::quadLines("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK", notes,
+                                                   InkList::inkListfor8Ink, numberedCurve(8)),
+                               "\n"));
     EXPECT_TRUE(result.ok());
     return result ? std::move(result).value() : QuadDataFile{};
 }
 
 // Lines 2.. of the written file up to the first label.
-std::vector<std::string> writtenNotes(const QuadDataFile& file) {
+Lines writtenNotes(const QuadDataFile& file) {
     const auto lines = splitString(file.quadFileText(numberedCurve(8)).value(), '\n');
-    const auto label = std::find(lines.begin(), lines.end(), file.inkList.front());
-    return {lines.begin() + 1, label};
+    return {lines.begin() + 1, std::find(lines.begin(), lines.end(), file.inkList.front())};
 }
 
 TEST(QuadDataFileWriter, PutsTheToolLineFirstExactlyOnce) {
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(writtenNotes(loadedFile({})), (Lines{"# Halidewerk Silvergrain v2", "# "}));
-    EXPECT_EQ(writtenNotes(loadedFile({"# Halidewerk Silvergrain v2", "# Baryta"})),
-              (Lines{"# Halidewerk Silvergrain v2", "# Baryta"}));
-    EXPECT_EQ(writtenNotes(loadedFile({"# Silvergrain for macOS v1"})),
-              (Lines{"# Halidewerk Silvergrain v2", "# Silvergrain for macOS v1"}));
-    EXPECT_EQ(writtenNotes(loadedFile({"# Silvergrain-CurveCreation for macOS v0.1"})),
-              (Lines{"# Halidewerk Silvergrain v2", "# Silvergrain-CurveCreation for macOS v0.1"}));
+    const std::string tool = "# Halidewerk Silvergrain v2";
+    const std::pair<Lines, Lines> rows[] = {
+        {{}, {tool, "# "}},
+        {{tool, "# Baryta"}, {tool, "# Baryta"}},
+        {{"# Silvergrain for macOS v1"}, {tool, "# Silvergrain for macOS v1"}},
+        {{"# # K Curve", "K curve"}, {tool, "#  K Curve", "#  K curve"}},
+    };
+    for (const auto& [notes, written] : rows) {
+        EXPECT_EQ(writtenNotes(loadedFile(notes)), written);
+    }
 
     // The linearization tool replaces the notes with its notes field before saving.
     QuadDataFile replaced = loadedFile({"# old"});
     replaced.processNotes = "Linearized from Baryta 300\nSmoothing 3";
-    EXPECT_EQ(writtenNotes(replaced), (Lines{"# Halidewerk Silvergrain v2",
-                                             "# Linearized from Baryta 300", "# Smoothing 3"}));
+    EXPECT_EQ(writtenNotes(replaced),
+              (Lines{tool, "# Linearized from Baryta 300", "# Smoothing 3"}));
     replaced.processNotes = "Halidewerk Silvergrain v2\nagain";
-    EXPECT_EQ(writtenNotes(replaced), (Lines{"# Halidewerk Silvergrain v2", "# again"}));
+    EXPECT_EQ(writtenNotes(replaced), (Lines{tool, "# again"}));
     replaced.processNotes.reset();
-    EXPECT_EQ(writtenNotes(replaced), (Lines{"# Halidewerk Silvergrain v2"}));
+    EXPECT_EQ(writtenNotes(replaced), Lines{tool});
 
     EXPECT_EQ(QuadDataFile{}.quadFileText(numberedCurve(8)), std::nullopt);
 }
@@ -159,7 +151,6 @@ TEST(QuadDataFileWriter, WrittenFilesReadBackTruncatedAndStable) {
         }
     }
     EXPECT_EQ(again.value().inputQuadCurveArray, expected);
-    EXPECT_EQ(again.value().inputQuadCurveArray[7][102], 7100.0);
     EXPECT_EQ(again.value().inkList, file.inkList);
     EXPECT_EQ(again.value().printerInfo, file.printerInfo);
     // Writing what was read changes nothing any more.
@@ -170,30 +161,25 @@ TEST(QuadDataFileWriter, WrittenFilesReadBackTruncatedAndStable) {
 // put before 51 notes) was taken as the first label, and so was a note that the "# " removal
 // turned into a label.
 TEST(QuadDataFileWriter, NotesAlwaysReadBackAsNotes) {
-    std::vector<std::string> fiftyOne;
+    Lines fiftyOne;
     for (int i = 1; i <= 51; ++i) {
         fiftyOne.push_back("# note " + std::to_string(i));
     }
-    const std::vector<std::vector<std::string>> noteSets = {
-        fiftyOne, {"# # K Curve"}, {"K Curve", "# note"}, {"# MK # CURVE"}};
-    for (const auto& notes : noteSets) {
+    for (const Lines& notes :
+         {fiftyOne, Lines{"# # K Curve"}, Lines{"K Curve", "# note"}, Lines{"# MK # CURVE"}}) {
+        SCOPED_TRACE(notes.front());
         const QuadDataFile file = loadedFile(notes);
         const std::string text = file.quadFileText(file.inputQuadCurveArray).value();
         auto again = QuadDataFile::fromBytes("again.quad", text);
-        ASSERT_TRUE(again.ok()) << notes.front() << ": " << again.error().informativeText;
-        EXPECT_EQ(again.value().inkList, file.inkList) << notes.front();
-        EXPECT_EQ(again.value().inputQuadCurveArray, file.inputQuadCurveArray) << notes.front();
+        ASSERT_TRUE(again.ok()) << again.error().informativeText;
+        EXPECT_EQ(again.value().inkList, file.inkList);
+        EXPECT_EQ(again.value().inputQuadCurveArray, file.inputQuadCurveArray);
         EXPECT_EQ(again.value().quadFileText(again.value().inputQuadCurveArray), text);
     }
-
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(writtenNotes(loadedFile({"# # K Curve", "K curve"})),
-              (Lines{"# Halidewerk Silvergrain v2", "#  K Curve", "#  K curve"}));
 
     // A long notes field keeps all its text within 51 comment lines; the 51st carries the rest.
     const Lines written = writtenNotes(loadedFile(fiftyOne));
     ASSERT_EQ(written.size(), 51u);
-    EXPECT_EQ(written[0], "# Halidewerk Silvergrain v2");
     EXPECT_EQ(written[49], "# note 49");
     EXPECT_EQ(written[50], "# note 50 note 51");
     QuadDataFile longNotes = loadedFile({});

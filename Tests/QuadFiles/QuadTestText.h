@@ -15,8 +15,8 @@ namespace sg::quadtest {
 inline QuadCurve numberedCurve(std::size_t channels) {
     QuadCurve curve(channels);
     for (std::size_t c = 0; c < channels; ++c) {
-        for (int level = 0; level < 256; ++level) {
-            curve[c].push_back(static_cast<double>(c * 1000 + static_cast<std::size_t>(level)));
+        for (std::size_t level = 0; level < 256; ++level) {
+            curve[c].push_back(static_cast<double>(c * 1000 + level));
         }
     }
     return curve;
@@ -35,10 +35,6 @@ inline std::vector<std::string> quadLines(std::string_view header,
         }
     }
     return lines;
-}
-
-inline std::string joined(const std::vector<std::string>& lines, std::string_view lineEnd = "\n") {
-    return joinStrings(lines, lineEnd);
 }
 
 inline std::filesystem::path fixturePath(std::string_view name) {
