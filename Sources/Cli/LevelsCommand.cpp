@@ -1,8 +1,6 @@
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
-#include <system_error>
 
 #include "Cli/CliSupport.h"
 #include "Cli/Commands.h"
@@ -45,12 +43,8 @@ int runLevels(const LevelsOptions& options) {
     }
     // Refused before anything is written.
     if (!options.gutenprintFolder.empty()) {
-        std::error_code error;
-        if (!std::filesystem::is_directory(options.gutenprintFolder, error)) {
-            const bool exists = std::filesystem::exists(options.gutenprintFolder, error);
-            return refuse(Alert{"Failed to Export Gutenprint XML",
-                                "\"" + options.gutenprintFolder + "\" " +
-                                    (exists ? "is not a folder." : "does not exist.")});
+        if (const Outcome failure = gutenprintFolderRefusal(options.gutenprintFolder)) {
+            return refuse(*failure);
         }
     }
 
