@@ -339,7 +339,7 @@ QString LinearizationViewController::toolTitle() const {
 }
 
 bool LinearizationViewController::canSave() const {
-    return tool_.hasCorrectionCurve() && tool_.currentQuadFile() && tool_.currentLinearization();
+    return tool_.canSaveLinearizedCurve();
 }
 
 bool LinearizationViewController::takesDroppedFile(const QString& path) const {

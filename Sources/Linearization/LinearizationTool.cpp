@@ -136,7 +136,7 @@ Outcome LinearizationTool::loadQuadFile(const std::filesystem::path& path) {
 }
 
 Result<std::string> LinearizationTool::linearizedQuadFileText(const std::string& notes) const {
-    if (!hasCorrectionCurve() || !currentQuadFile_ || !currentLinearization_) {
+    if (!canSaveLinearizedCurve()) {
         return Result<std::string>::failure(failedToLinearizeAlert());
     }
     QuadDataFile file = *currentQuadFile_;
@@ -163,7 +163,7 @@ Outcome LinearizationTool::saveLinearizedCurveFile(const std::filesystem::path& 
 }
 
 Outcome LinearizationTool::exportGutenprintXML(const std::filesystem::path& folder) const {
-    if (!hasCorrectionCurve() || !currentQuadFile_ || !currentLinearization_) {
+    if (!canSaveLinearizedCurve()) {
         return failedToLinearizeAlert();
     }
     return ::sg::exportGutenprintXML(currentLinearization_->linearizedQuadCurve2DArray,

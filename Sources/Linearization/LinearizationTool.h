@@ -63,6 +63,10 @@ public:
     static double splineSmoothingArgument(double splineControl);
 
     bool hasCorrectionCurve() const { return correctionCurve_.correctionCurveArray.has_value(); }
+    // A correction, a curve file and its linearization: what saving and exporting need.
+    bool canSaveLinearizedCurve() const {
+        return hasCorrectionCurve() && currentQuadFile_ && currentLinearization_;
+    }
     bool measurementDataLoadingError() const { return measurementDataLoadingError_; }
     const MeasuredValues& measuredValues() const { return measuredValues_; }
     const CorrectionCurve& correctionCurve() const { return correctionCurve_; }
