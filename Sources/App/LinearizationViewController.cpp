@@ -435,25 +435,19 @@ void LinearizationViewController::saveLinearizedCurveFile() {
 void LinearizationViewController::resetOutputCurvePoints() {
     tool_.resetOutputCurvePoints();
     controlPointMessage_->clear();
-    if (tool_.hasCorrectionCurve()) {
-        showLinearizedCurves();
-    }
+    showLinearizedCurves();
     showToolState();
 }
 
 void LinearizationViewController::setMovingAverageWindow(int windowSize) {
     tool_.setMovingAverageWindow(windowSize);
-    if (tool_.hasCorrectionCurve()) {
-        showLinearizedCurves();
-    }
+    showLinearizedCurves();
     showToolState();
 }
 
 void LinearizationViewController::setSplineSmoothingPercentage(double splineControl) {
     tool_.setSplineSmoothingPercentage(splineControl);
-    if (tool_.hasCorrectionCurve()) {
-        showLinearizedCurves();
-    }
+    showLinearizedCurves();
     showToolState();
 }
 

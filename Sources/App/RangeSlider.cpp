@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "Common/Numbers.h"
+
 namespace sg {
 namespace {
 
@@ -19,10 +21,6 @@ constexpr double barHeight = 12.0;
 constexpr double keyboardLevels = 255.0;
 constexpr double disabledSaturation = 0.65;
 constexpr double disabledGradientAlpha = 0.65;
-
-double clampedFraction(double fraction) {
-    return fraction >= 0.0 ? std::min(fraction, 1.0) : 0.0;
-}
 
 QColor rgba(double red, double green, double blue, double alpha) {
     return QColor::fromRgbF(static_cast<float>(red), static_cast<float>(green),

@@ -1,5 +1,6 @@
 #include "Common/Numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -91,6 +92,11 @@ std::string formatShortest(double value) {
     std::array<char, 32> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), end);
+}
+
+double clampedFraction(double fraction) {
+    // NaN fails the comparison and gives 0.
+    return fraction >= 0.0 ? std::min(fraction, 1.0) : 0.0;
 }
 
 std::string formatFixed(double value, int decimals) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "Common/Numbers.h"
 #include "CurveMath/LumoInterpolateD.h"
 
 namespace sg {
@@ -12,11 +13,6 @@ namespace {
 
 constexpr int highestLevel = 255;
 constexpr std::size_t levelCount = 256;
-
-// Selection fractions outside 0..1 (or not numbers) never reach the limits.
-double clampedFraction(double fraction) {
-    return fraction >= 0.0 ? std::min(fraction, 1.0) : 0.0;
-}
 
 }  // namespace
 

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "Common/Numbers.h"
 #include "Common/TextFiles.h"
 #include "QuadFiles/GutenprintExport.h"
 
 namespace sg {
 namespace {
-
-double clampedFraction(double fraction) {
-    return fraction >= 0.0 ? std::min(fraction, 1.0) : 0.0;
-}
 
 QuadCurve withFirstValuesZeroed(QuadCurve curve) {
     for (std::vector<double>& channel : curve) {
@@ -30,7 +27,6 @@ Outcome QuadLevelsTool::loadQuadFile(const std::filesystem::path& path) {
         return loaded.error();
     }
     QuadDataFile file = std::move(loaded).value();
-    file.quadHeaders = file.inkList;
     CurveLimiter limiter(file.inputQuadCurveArray,
                          CurveLimiter::lowLimitForSelection(selectionStart_),
                          CurveLimiter::highLimitForSelection(selectionEnd_));

@@ -1,6 +1,7 @@
 #include "MeasurementData/CgatsFile.h"
 
 #include <string_view>
+#include <utility>
 
 #include "Common/Numbers.h"
 #include "Common/Strings.h"
@@ -143,14 +144,8 @@ std::optional<std::vector<double>> CgatsFile::parseCGATSLabL() {
         values.push_back(*value);
     }
 
-    if (averagesRepeats_ && MeasurementAverager::repeatCount(values.size()) > 1.0) {
-        MeasurementAverager averager;
-        averager.inputMeasurements = values;
-        averager.averageMeasurements();
-        // Lengths such as 256 pass the test but hold one sample per patch: keep the values.
-        if (!averager.averagedMeasurements.empty()) {
-            values = std::move(averager.averagedMeasurements);
-        }
+    if (averagesRepeats_) {
+        values = MeasurementAverager::averagedIfRepeated(std::move(values));
     }
     CGATSLabL = values;
     return values;

@@ -27,6 +27,9 @@ public:
     // The parsers' test for repeats: of count/128, /101, /86, /51 and /21 (in that priority)
     // the first whole number, else 0. Above 1 the list is handed to the averager.
     static double repeatCount(std::size_t count);
+    // What the parsers keep: the means per patch when repeatCount says the list repeats and
+    // the averager finds repeats, else the values as they are.
+    static std::vector<double> averagedIfRepeated(std::vector<double> values);
 };
 
 }  // namespace sg

@@ -46,17 +46,10 @@ SpyderPrintFile::SpyderPrintFile(const std::vector<std::string>& lines) {
         allLabL.push_back(*value);
     }
 
-    averagedLabL = allLabL;
     if (MeasurementAverager::repeatCount(allLabL.size()) > 1.0) {
         diag("needs averaging");
-        MeasurementAverager averager;
-        averager.inputMeasurements = allLabL;
-        averager.averageMeasurements();
-        // Lengths such as 256 pass the test but hold one sample per patch: keep the values.
-        if (!averager.averagedMeasurements.empty()) {
-            averagedLabL = std::move(averager.averagedMeasurements);
-        }
     }
+    averagedLabL = MeasurementAverager::averagedIfRepeated(allLabL);
     if (averagedLabL.empty()) {
         return;
     }

@@ -47,5 +47,16 @@ TEST(FormatNumbers, ShortestReadsBackAndFixedRounds) {
     EXPECT_EQ(formatFixed(1.0, 600), "1." + std::string(600, '0'));
 }
 
+TEST(ClampedFraction, KeepsZeroToOneAndSendsNonNumbersToZero) {
+    EXPECT_EQ(clampedFraction(0.0), 0.0);
+    EXPECT_EQ(clampedFraction(0.25), 0.25);
+    EXPECT_EQ(clampedFraction(1.0), 1.0);
+    EXPECT_EQ(clampedFraction(std::nextafter(1.0, 2.0)), 1.0);
+    EXPECT_EQ(clampedFraction(-1e-300), 0.0);
+    EXPECT_EQ(clampedFraction(HUGE_VAL), 1.0);
+    EXPECT_EQ(clampedFraction(-HUGE_VAL), 0.0);
+    EXPECT_EQ(clampedFraction(std::nan("")), 0.0);
+}
+
 }  // namespace
 }  // namespace sg

@@ -100,5 +100,26 @@ TEST(MeasurementAveragerTest, RepeatTestOfTheParsersPrefersLargeWedges) {
     }
 }
 
+TEST(MeasurementAveragerTest, ParsersKeepTheMeansOrTheValuesAsTheyAre) {
+    std::vector<double> threePrints;
+    for (int r = 0; r < 3; ++r) {
+        for (int k = 0; k < 21; ++k) {
+            threePrints.push_back(sample(k, r));
+        }
+    }
+    EXPECT_EQ(MeasurementAverager::averagedIfRepeated(threePrints),
+              averaged(threePrints).averagedMeasurements);
+
+    // 21 values repeat nothing; 256 and 384 pass the repeat test, but the averager finds one
+    // sample per patch in them.
+    for (const std::size_t count : {21u, 256u, 384u}) {
+        std::vector<double> values;
+        for (std::size_t i = 0; i < count; ++i) {
+            values.push_back(100.0 - 0.25 * static_cast<double>(i));
+        }
+        EXPECT_EQ(MeasurementAverager::averagedIfRepeated(values), values) << count;
+    }
+}
+
 }  // namespace
 }  // namespace sg
