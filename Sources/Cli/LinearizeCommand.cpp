@@ -189,7 +189,7 @@ void registerLinearizeCommand(CLI::App& app, int& exitCode) {
         ->check(controlPoint);
     command->add_option("--notes-file", options->notesFile,
                         "A text file whose text replaces the curve's notes, as it stands");
-    command->add_option("--output", options->output,
+    command->add_option("--output,-o", options->output,
                         "The .quad file to write (default, or \"-\": the standard output)");
     command->add_option("--gutenprint", options->gutenprint,
                         "Also write one Gutenprint XML file per channel into this folder");

@@ -47,6 +47,40 @@ constexpr std::array<NamedInk, 10> fileNamesByPrefix = {{
     {"# GR", "Green.xml"},
 }};
 
+// A folder name may hold "--", which would end the comment early and make the file unreadable
+// as XML: such runs get a blank between their dashes. Anything else is fine in a comment.
+std::string xmlCommentText(std::string_view text) {
+    std::string comment;
+    for (const char c : text) {
+        if (c == '-' && !comment.empty() && comment.back() == '-') {
+            comment += ' ';
+        }
+        comment += c;
+    }
+    return comment;
+}
+
+// Element text with the markup characters escaped; ordinary labels pass unchanged.
+std::string xmlElementText(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
 }  // namespace
 
 std::string gutenprintChannelFileName(std::string_view channelName) {
@@ -75,8 +109,8 @@ GutenprintInkXML::GutenprintInkXML(std::vector<double> quadArray, std::string ch
     channelFileName = gutenprintChannelFileName(this->channelName);
 
     lut = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    lut += "<!-- " + this->paperName + " -->\n";
-    lut += "<channelname>\n" + this->channelName + "\n</channelname>\n";
+    lut += "<!-- " + xmlCommentText(this->paperName) + " -->\n";
+    lut += "<channelname>\n" + xmlElementText(this->channelName) + "\n</channelname>\n";
     lut += "<gutenprint>\n";
     lut += "<curve wrap=\"nowrap\" type=\"spline\" gamma=\"0\">\n";
     // The count stays 256 whatever the number of values.

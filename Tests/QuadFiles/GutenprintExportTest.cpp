@@ -40,6 +40,12 @@ TEST(GutenprintInkXML, WritesTheCurveFileExactly) {
     EXPECT_EQ(std::count(full.lut.begin(), full.lut.end(), '\n'), 256 + 10);
     EXPECT_NE(full.lut.find("\n70000\n</sequence>"), std::string::npos);
     EXPECT_NE(full.lut.find("<!--  -->\n"), std::string::npos);
+
+    // Names that would break the XML: "--" ends a comment, markup characters in element text.
+    const GutenprintInkXML awkward({0.0}, "# K <Curve> & more", "Rag---Matte & <Co>-");
+    EXPECT_NE(awkward.lut.find("\n<!-- Rag- - -Matte & <Co>- -->\n"), std::string::npos);
+    EXPECT_NE(awkward.lut.find("\n# K &lt;Curve&gt; &amp; more\n"), std::string::npos);
+    EXPECT_EQ(awkward.channelFileName, "Black.xml");
 }
 
 TEST(GutenprintInkXML, NamesFilesByChannelIdentifierThenByPrefix) {
