@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "App/QuadLevelsViewController.h"
@@ -14,6 +13,7 @@ using sg::testing::bytesOf;
 using sg::testing::CliRun;
 using sg::testing::runCli;
 using sg::testing::ScriptedUiServices;
+using sg::testing::TestFolder;
 
 namespace {
 
@@ -46,15 +46,10 @@ class LevelsCommandTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir* folder = nullptr;
-    QString temp(const QString& name) const { return folder->filePath(name); }
+    TestFolder folder;
 
 private slots:
-    void init() {
-        folder = new QTemporaryDir;
-        QVERIFY(folder->isValid());
-    }
-    void cleanup() { delete folder; }
+    void init() { QVERIFY(folder.reset()); }
 
     void fileMatchesTheViewsSave_data() {
         QTest::addColumn<QString>("input");
@@ -84,19 +79,20 @@ private slots:
         QFETCH(QString, end);
         QFETCH(bool, zeroFirst);
         const QString path = dataFolder + "/" + input;
-        const QByteArray viewBytes =
-            savedByTheView(path, start.toDouble(), end.toDouble(), zeroFirst, temp("view.quad"));
+        const QByteArray viewBytes = savedByTheView(path, start.toDouble(), end.toDouble(),
+                                                    zeroFirst, folder.filePath("view.quad"));
         QVERIFY(!viewBytes.isEmpty());
 
         QStringList arguments{"levels", path, "--start", start, "--end", end};
         if (zeroFirst) {
             arguments << "--zero-first";
         }
-        const CliRun toFile = runCli(arguments + QStringList{"--output", temp("cli.quad")});
+        const CliRun toFile =
+            runCli(arguments + QStringList{"--output", folder.filePath("cli.quad")});
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
         QVERIFY(toFile.err.isEmpty());
-        QCOMPARE(bytesOf(temp("cli.quad")), viewBytes);
+        QCOMPARE(bytesOf(folder.filePath("cli.quad")), viewBytes);
 
         const CliRun toStdout = runCli(arguments + QStringList{"--output", "-"});
         QCOMPARE(toStdout.exitCode, 0);
@@ -106,49 +102,51 @@ private slots:
 
     void gutenprintMatchesTheViewsExport() {
         const QString input = dataFolder + "/WarmBaryta8.quad";
-        QVERIFY(QDir().mkpath(temp("view/Baryta 300")));
-        QVERIFY(QDir().mkpath(temp("cli/Baryta 300")));
+        QVERIFY(QDir().mkpath(folder.filePath("view/Baryta 300")));
+        QVERIFY(QDir().mkpath(folder.filePath("cli/Baryta 300")));
         // Saved with zero-first, then exported: the export carries the zeroed first values.
         const QByteArray viewBytes =
-            savedByTheView(input, 0.3, 0.7, true, temp("view.quad"), temp("view/Baryta 300"));
+            savedByTheView(input, 0.3, 0.7, true, folder.filePath("view.quad"),
+                           folder.filePath("view/Baryta 300"));
         QVERIFY(!viewBytes.isEmpty());
-        const CliRun run =
-            runCli({"levels", input, "--start", "0.3", "--end", "0.7", "--zero-first", "--output",
-                    temp("cli.quad"), "--gutenprint", temp("cli/Baryta 300")});
+        const CliRun run = runCli({"levels", input, "--start", "0.3", "--end", "0.7",
+                                   "--zero-first", "--output", folder.filePath("cli.quad"),
+                                   "--gutenprint", folder.filePath("cli/Baryta 300")});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(bytesOf(temp("cli.quad")), viewBytes);
+        QCOMPARE(bytesOf(folder.filePath("cli.quad")), viewBytes);
 
-        const QStringList viewFiles = QDir(temp("view/Baryta 300")).entryList(QDir::Files);
+        const QStringList viewFiles =
+            QDir(folder.filePath("view/Baryta 300")).entryList(QDir::Files);
         QCOMPARE(viewFiles.size(), 8);
-        QCOMPARE(QDir(temp("cli/Baryta 300")).entryList(QDir::Files), viewFiles);
+        QCOMPARE(QDir(folder.filePath("cli/Baryta 300")).entryList(QDir::Files), viewFiles);
         for (const QString& name : viewFiles) {
-            const QByteArray expected = bytesOf(temp("view/Baryta 300/") + name);
+            const QByteArray expected = bytesOf(folder.filePath("view/Baryta 300/") + name);
             QVERIFY(expected.contains("upper-bound=\"65535\">\n0\n"));
-            QCOMPARE(bytesOf(temp("cli/Baryta 300/") + name), expected);
+            QCOMPARE(bytesOf(folder.filePath("cli/Baryta 300/") + name), expected);
         }
     }
 
     void refusedInputsExitWith1AndWriteNothing() {
         const CliRun broken = runCli({"levels", dataFolder + "/DivZeroExport.quad", "--start", "0",
-                                      "--end", "1", "--output", temp("out.quad")});
+                                      "--end", "1", "--output", folder.filePath("out.quad")});
         QCOMPARE(broken.exitCode, 1);
         QVERIFY(broken.out.isEmpty());
         QVERIFY(broken.err.startsWith("Failed to Load Quad File: "));
         QVERIFY(broken.err.contains("#DIV/0!"));
 
-        const CliRun missing = runCli({"levels", temp("nowhere.quad"), "--start", "0", "--end", "1",
-                                       "--output", temp("out.quad")});
+        const CliRun missing = runCli({"levels", folder.filePath("nowhere.quad"), "--start", "0",
+                                       "--end", "1", "--output", folder.filePath("out.quad")});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.startsWith("Failed to Load Quad File: "));
 
         // A missing export folder is found before the curve file is written.
-        const CliRun noFolder =
-            runCli({"levels", dataFolder + "/WarmBaryta8.quad", "--start", "0", "--end", "1",
-                    "--output", temp("out.quad"), "--gutenprint", temp("no such folder")});
+        const CliRun noFolder = runCli({"levels", dataFolder + "/WarmBaryta8.quad", "--start", "0",
+                                        "--end", "1", "--output", folder.filePath("out.quad"),
+                                        "--gutenprint", folder.filePath("no such folder")});
         QCOMPARE(noFolder.exitCode, 1);
         QVERIFY(noFolder.err.startsWith("Failed to Export Gutenprint XML: "));
         QVERIFY(noFolder.out.isEmpty());
-        QVERIFY(QDir(folder->path()).isEmpty());
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 
     void usageErrorsExitWith2() {
@@ -162,12 +160,12 @@ private slots:
             {"levels", input, "--start", "0", "--end", "1", "--zero"},
         };
         for (const QStringList& call : calls) {
-            const CliRun run = runCli(call + QStringList{"--output", temp("out.quad")});
+            const CliRun run = runCli(call + QStringList{"--output", folder.filePath("out.quad")});
             QVERIFY2(run.exitCode == 2, qPrintable(call.join(' ')));
             QVERIFY(run.out.isEmpty());
             QVERIFY(!run.err.isEmpty());
         }
-        QVERIFY(QDir(folder->path()).isEmpty());
+        QVERIFY(QDir(folder.path()).isEmpty());
 
         const CliRun help = runCli({"levels", "--help"});
         QCOMPARE(help.exitCode, 0);

@@ -5,7 +5,6 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "App/LinearizationViewController.h"
@@ -19,6 +18,7 @@ using sg::testing::bytesOf;
 using sg::testing::CliRun;
 using sg::testing::runCli;
 using sg::testing::ScriptedUiServices;
+using sg::testing::TestFolder;
 
 namespace {
 
@@ -121,15 +121,10 @@ class LinearizationViewCommandTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir* folder = nullptr;
-    QString temp(const QString& name) const { return folder->filePath(name); }
+    TestFolder folder;
 
 private slots:
-    void init() {
-        folder = new QTemporaryDir;
-        QVERIFY(folder->isValid());
-    }
-    void cleanup() { delete folder; }
+    void init() { QVERIFY(folder.reset()); }
 
     void cliWritesWhatTheViewSaves_data() {
         QTest::addColumn<Settings>("settings");
@@ -169,10 +164,12 @@ private slots:
         QFETCH(Settings, settings);
         const QString paper = QStringLiteral("/Warm Baryta");
         if (settings.gutenprint) {
-            QVERIFY(QDir().mkpath(temp("view") + paper) && QDir().mkpath(temp("cli") + paper));
+            QVERIFY(QDir().mkpath(folder.filePath("view") + paper) &&
+                    QDir().mkpath(folder.filePath("cli") + paper));
         }
-        const QByteArray viewBytes = savedByTheView(
-            settings, temp("view.quad"), settings.gutenprint ? temp("view") + paper : QString());
+        const QByteArray viewBytes =
+            savedByTheView(settings, folder.filePath("view.quad"),
+                           settings.gutenprint ? folder.filePath("view") + paper : QString());
         QVERIFY(!viewBytes.isEmpty());
 
         QStringList arguments = cliArguments(settings);
@@ -180,20 +177,21 @@ private slots:
         QCOMPARE(toStdout.exitCode, 0);
         QCOMPARE(toStdout.out, viewBytes);
         if (settings.gutenprint) {
-            arguments << "--gutenprint" << temp("cli") + paper;
+            arguments << "--gutenprint" << folder.filePath("cli") + paper;
         }
-        const CliRun toFile = runCli(arguments + QStringList{"--output", temp("cli.quad")});
+        const CliRun toFile =
+            runCli(arguments + QStringList{"--output", folder.filePath("cli.quad")});
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
-        QCOMPARE(bytesOf(temp("cli.quad")), viewBytes);
+        QCOMPARE(bytesOf(folder.filePath("cli.quad")), viewBytes);
 
         if (settings.gutenprint) {
-            const QStringList files = QDir(temp("view") + paper).entryList(QDir::Files);
+            const QStringList files = QDir(folder.filePath("view") + paper).entryList(QDir::Files);
             QCOMPARE(files.size(), 8);
-            QCOMPARE(QDir(temp("cli") + paper).entryList(QDir::Files), files);
+            QCOMPARE(QDir(folder.filePath("cli") + paper).entryList(QDir::Files), files);
             for (const QString& name : files) {
-                QCOMPARE(bytesOf(temp("cli") + paper + "/" + name),
-                         bytesOf(temp("view") + paper + "/" + name));
+                QCOMPARE(bytesOf(folder.filePath("cli") + paper + "/" + name),
+                         bytesOf(folder.filePath("view") + paper + "/" + name));
             }
         }
     }

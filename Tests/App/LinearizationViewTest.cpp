@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
 
@@ -28,6 +27,7 @@ using sg::ControlPoint;
 using sg::LinearizationViewController;
 using sg::testing::bytesOf;
 using sg::testing::ScriptedUiServices;
+using sg::testing::TestFolder;
 
 namespace {
 
@@ -103,11 +103,9 @@ class LinearizationViewTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir* folder = nullptr;
+    TestFolder folder;
     ScriptedUiServices* ui = nullptr;
     LinearizationViewController* view = nullptr;
-
-    QString temp(const QString& name) const { return folder->filePath(name); }
 
     void loadMeasurements(const QString& path) {
         ui->answerOpen(path);
@@ -119,9 +117,9 @@ private:
     }
     // Saves through the dialog and returns the file's bytes (empty when nothing was written).
     QByteArray save(const QString& name) {
-        ui->answerSave(temp(name));
+        ui->answerSave(folder.filePath(name));
         view->saveLinearizedCurveFile();
-        return bytesOf(temp(name));
+        return bytesOf(folder.filePath(name));
     }
     void loadBoth(const QString& measurements = wedge21, const QString& curve = curve8) {
         loadMeasurements(measurements);
@@ -138,16 +136,15 @@ private:
         other.splinePercentLabel()->setValue(spline);
         otherUi.answerOpen(curve8);
         other.loadQuadData();
-        otherUi.answerSave(temp("other.quad"));
+        otherUi.answerSave(folder.filePath("other.quad"));
         other.saveLinearizedCurveFile();
-        return otherUi.alerts.empty() ? bytesOf(temp("other.quad")) : QByteArray();
+        return otherUi.alerts.empty() ? bytesOf(folder.filePath("other.quad")) : QByteArray();
     }
     QList<QLineSeries*> inkSeries() const { return view->linearizedQuadCurveView()->curveSeries(); }
 
 private slots:
     void init() {
-        folder = new QTemporaryDir;
-        QVERIFY(folder->isValid());
+        QVERIFY(folder.reset());
         ui = new ScriptedUiServices;
         view = new LinearizationViewController(*ui);
     }
@@ -156,7 +153,6 @@ private slots:
         QVERIFY(ui->scriptFinished());
         delete view;
         delete ui;
-        delete folder;
     }
 
     void startsEmptyWithEverythingThatNeedsAMeasurementOff() {
@@ -286,7 +282,7 @@ private slots:
         QVERIFY(shownBy(*view) == before);
         QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge-21-steps.txt"));
 
-        loadMeasurements(temp("no such file.txt"));
+        loadMeasurements(folder.filePath("no such file.txt"));
         QCOMPARE(ui->alerts.size(), 2u);
         QVERIFY(shownBy(*view) == before);
 
@@ -304,7 +300,7 @@ private slots:
         view->saveLinearizedCurveFile();
         QCOMPARE(ui->alerts.size(), 3u);
         QVERIFY(shownBy(*view) == before);
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"before.quad"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"before.quad"});
 
         QCOMPARE(save("after.quad"), savedBefore);
     }
@@ -519,30 +515,30 @@ private slots:
 
         // With the XML option the folder dialog follows the save: one file per channel.
         view->SaveLinearzedXMLChecked()->setChecked(true);
-        QVERIFY(QDir().mkpath(temp("xml")));
-        ui->answerFolder(temp("xml"));
+        QVERIFY(QDir().mkpath(folder.filePath("xml")));
+        ui->answerFolder(folder.filePath("xml"));
         save("with xml.quad");
         QCOMPARE(ui->folderRequests, 1);
-        QCOMPARE(QDir(temp("xml")).entryList(QDir::Files).size(), 6);
+        QCOMPARE(QDir(folder.filePath("xml")).entryList(QDir::Files).size(), 6);
 
         // A failed write says so, writes nothing and asks for no folder.
         view->linearizationViewNotesOutlet()->setPlainText(QStringLiteral("lost"));
-        ui->answerSave(temp("missing folder/out.quad"));
+        ui->answerSave(folder.filePath("missing folder/out.quad"));
         view->saveLinearizedCurveFile();
         QCOMPARE(ui->alerts.size(), 1u);
         QCOMPARE(ui->alerts[0].messageText, std::string("Failed to Save"));
         QCOMPARE(ui->folderRequests, 1);
-        QVERIFY(!QFile::exists(temp("missing folder/out.quad")));
+        QVERIFY(!QFile::exists(folder.filePath("missing folder/out.quad")));
         // The file's own notes are still those of the last good save.
         QCOMPARE(view->tool().currentQuadFile()->processNotes.value_or(""),
                  std::string("Baryta 310 g/m\xc2\xb2\n\nsecond pass"));
 
         // A cancelled folder dialog keeps the saved curve and writes no XML.
-        ui->answerSave(temp("no xml.quad"));
+        ui->answerSave(folder.filePath("no xml.quad"));
         ui->cancelFolder();
         view->saveLinearizedCurveFile();
-        QVERIFY(QFile::exists(temp("no xml.quad")));
-        QCOMPARE(QDir(temp("xml")).entryList(QDir::Files).size(), 6);
+        QVERIFY(QFile::exists(folder.filePath("no xml.quad")));
+        QCOMPARE(QDir(folder.filePath("xml")).entryList(QDir::Files).size(), 6);
         QCOMPARE(ui->alerts.size(), 1u);
     }
 

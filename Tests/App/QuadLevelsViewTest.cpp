@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
 
@@ -20,6 +19,7 @@
 using sg::QuadLevelsViewController;
 using sg::testing::bytesOf;
 using sg::testing::ScriptedUiServices;
+using sg::testing::TestFolder;
 
 namespace {
 
@@ -113,9 +113,8 @@ class QuadLevelsViewTest : public QObject {
 private:
     ScriptedUiServices* ui = nullptr;
     QuadLevelsViewController* view = nullptr;
-    QTemporaryDir* folder = nullptr;
+    TestFolder folder;
 
-    QString temp(const QString& name) const { return folder->filePath(name); }
     QPushButton* button(const char* name) const {
         return view->findChild<QPushButton*>(QLatin1String(name));
     }
@@ -136,15 +135,13 @@ private slots:
         view->resize(1100, 720);
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view));
-        folder = new QTemporaryDir;
-        QVERIFY(folder->isValid());
+        QVERIFY(folder.reset());
     }
 
     void cleanup() {
         QVERIFY2(ui->scriptFinished(), "a dialog was left unanswered or came unasked");
         delete view;
         delete ui;
-        delete folder;
     }
 
     void beforeALoadTheRampShowsAndNothingSaves() {
@@ -166,7 +163,7 @@ private slots:
         view->saveXML();
         QVERIFY(ui->saveRequests.empty());
         QCOMPARE(ui->folderRequests, 0);
-        QVERIFY(QDir(folder->path()).isEmpty());
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 
     void loadMoveAndSaveWriteExactBytes() {
@@ -187,31 +184,32 @@ private slots:
 
         const Fixture fixture = readFixture(warmFile);
         const auto result = firstHalfResult(fixture);
-        saveTo(temp("plain.quad"), view->saveButton());
+        saveTo(folder.filePath("plain.quad"), view->saveButton());
         QCOMPARE(ui->saveRequests.back(), QStringLiteral("quad"));
-        QCOMPARE(bytesOf(temp("plain.quad")), expectedQuadFile(fixture, result, false));
+        QCOMPARE(bytesOf(folder.filePath("plain.quad")), expectedQuadFile(fixture, result, false));
 
         // Zero-first: the file starts every channel at 0, and the stored result keeps it, so
         // a following save without zeroing writes the zeros too.
         view->zeroFirstQuadValue()->setChecked(true);
-        saveTo(temp("zeroed.quad"), view->saveButton());
+        saveTo(folder.filePath("zeroed.quad"), view->saveButton());
         const QByteArray zeroed = expectedQuadFile(fixture, result, true);
-        QCOMPARE(bytesOf(temp("zeroed.quad")), zeroed);
-        saveTo(temp("kept.quad"), view->saveLimitedButton());
-        QCOMPARE(bytesOf(temp("kept.quad")), zeroed);
+        QCOMPARE(bytesOf(folder.filePath("zeroed.quad")), zeroed);
+        saveTo(folder.filePath("kept.quad"), view->saveLimitedButton());
+        QCOMPARE(bytesOf(folder.filePath("kept.quad")), zeroed);
 
         // The next slider move recomputes; the plain save never zeroes.
         view->slider1()->setSelection({0.0, 0.6});
         view->slider1()->setSelection({0.0, 0.5});
-        saveTo(temp("limited.quad"), view->saveLimitedButton());
-        QCOMPARE(bytesOf(temp("limited.quad")), expectedQuadFile(fixture, result, false));
+        saveTo(folder.filePath("limited.quad"), view->saveLimitedButton());
+        QCOMPARE(bytesOf(folder.filePath("limited.quad")),
+                 expectedQuadFile(fixture, result, false));
         QVERIFY(ui->alerts.empty());
     }
 
     void exportWritesTheResultPerChannel() {
         load(warmFile);
         view->slider1()->setSelection({0.0, 0.5});
-        const QString paper = temp(QStringLiteral("Baryta 300"));
+        const QString paper = folder.filePath(QStringLiteral("Baryta 300"));
         QVERIFY(QDir().mkpath(paper));
         ui->answerFolder(paper);
         click(view->exportXmlButton());
@@ -241,7 +239,7 @@ private slots:
         click(view->saveButton());
         ui->cancelFolder();
         click(view->exportXmlButton());
-        QVERIFY(QDir(folder->path()).isEmpty());
+        QVERIFY(QDir(folder.path()).isEmpty());
         QVERIFY(ui->alerts.empty());
     }
 
@@ -250,7 +248,7 @@ private slots:
         view->slider1()->setSelection({0.2, 0.8});
         const QString fileLabel = view->fileNameLabel()->text();
         const QList<QPointF> points = view->limitedQuadGraph()->curveSeries().at(6)->points();
-        saveTo(temp("before.quad"), view->saveButton());
+        saveTo(folder.filePath("before.quad"), view->saveButton());
 
         load(refusedFile);
         QCOMPARE(ui->alerts.size(), std::size_t(1));
@@ -260,8 +258,8 @@ private slots:
         QCOMPARE(view->limitedQuadGraph()->curveSeries().at(6)->points(), points);
         QVERIFY(view->slider1()->selection() == (sg::SelectionRange{0.2, 0.8}));
         QVERIFY(view->canSave());
-        saveTo(temp("after.quad"), view->saveButton());
-        QCOMPARE(bytesOf(temp("after.quad")), bytesOf(temp("before.quad")));
+        saveTo(folder.filePath("after.quad"), view->saveButton());
+        QCOMPARE(bytesOf(folder.filePath("after.quad")), bytesOf(folder.filePath("before.quad")));
     }
 
     void failedSaveShowsTheReasonAndKeepsTheResult() {
@@ -271,8 +269,8 @@ private slots:
         const double first = view->tool().limitedCurves()[0][0];
         QVERIFY(first > 0.0);
         // A folder in the way of the target makes the write fail, also for root.
-        QVERIFY(QDir().mkpath(temp("taken.quad")));
-        saveTo(temp("taken.quad"), view->saveButton());
+        QVERIFY(QDir().mkpath(folder.filePath("taken.quad")));
+        saveTo(folder.filePath("taken.quad"), view->saveButton());
         QCOMPARE(ui->alerts.size(), std::size_t(1));
         QCOMPARE(ui->alerts[0].messageText, std::string("Failed to Save"));
         QVERIFY(!ui->alerts[0].informativeText.empty());

@@ -1,11 +1,30 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace sg::testing {
 
 // The whole file, or nothing when it cannot be read.
 QByteArray bytesOf(const QString& path);
+
+// A temporary folder made anew for each test function: reset() from init(); the last one is
+// removed with the test object.
+class TestFolder {
+public:
+    bool reset() {
+        folder_.reset();
+        folder_.emplace();
+        return folder_->isValid();
+    }
+    QString path() const { return folder_->path(); }
+    QString filePath(const QString& name) const { return folder_->filePath(name); }
+
+private:
+    std::optional<QTemporaryDir> folder_;
+};
 
 }  // namespace sg::testing
