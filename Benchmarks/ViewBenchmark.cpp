@@ -25,7 +25,7 @@ public:
     }
     std::optional<QString> chooseFileToSave(const QString&) override { return std::nullopt; }
     std::optional<QString> chooseFolder() override { return std::nullopt; }
-    void showAlert(const sg::Alert& alert) override { failure = alert.messageText; }
+    void showAlert(const sg::Alert& alert) override { failure = alert.title; }
 
     std::string failure;
 };
@@ -60,11 +60,11 @@ void finishStep(const benchmark::State& state) {
 // are replaced.
 void BM_QuadLevelsRangeSliderMove(benchmark::State& state) {
     ShownView<sg::QuadLevelsViewController> shown({QStringLiteral("example-curve.quad")});
-    if (!shown.ui.failure.empty() || shown.view.tool().limitedCurves().size() != 8) {
+    if (!shown.ui.failure.empty() || shown.view.tool().trimmedCurve().size() != 8) {
         state.SkipWithError("the 8-channel example curve did not load");
         return;
     }
-    sg::RangeSlider* slider = shown.view.slider1();
+    sg::RangeSlider* slider = shown.view.rangeSlider();
     int level = 0;
     for (auto _ : state) {
         level = (level + 1) % 128;
@@ -96,12 +96,12 @@ void smoothingChange(benchmark::State& state,
 }
 
 void BM_LinearizationSplineChange(benchmark::State& state) {
-    smoothingChange(state, &sg::LinearizationViewController::splinePercentLabel, 0.8, 1.2);
+    smoothingChange(state, &sg::LinearizationViewController::splineSettingBox, 0.8, 1.2);
 }
 BENCHMARK(BM_LinearizationSplineChange)->ArgName("painted")->Arg(0)->Arg(1);
 
 void BM_LinearizationWindowChange(benchmark::State& state) {
-    smoothingChange(state, &sg::LinearizationViewController::avgWindowSize, 8, 16);
+    smoothingChange(state, &sg::LinearizationViewController::averagingWindowBox, 8, 16);
 }
 BENCHMARK(BM_LinearizationWindowChange)->ArgName("painted")->Arg(0)->Arg(1);
 

@@ -1,9 +1,7 @@
 // Feeds arbitrary bytes to the measurement file reader, the format detection and both tools'
-// loaders. A loader either returns a series worth storing or refuses with an alert, and it
-// clears the loading-error flag on success only.
+// loaders. A loader either returns a series worth storing or refuses with the load-failure alert.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -11,43 +9,32 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "MeasurementData/MeasurementDataFile.h"
+#include "MeasurementData/MeasurementFile.h"
+#include "MeasurementData/MeasurementRefusal.h"
 
 namespace {
 
 using sg::fuzz::require;
 
-constexpr std::array<std::string_view, 8> fileTypes = {"CGATS",
-                                                       "dataTool",
-                                                       "ColorMunki File",
-                                                       "QTR-Linearize-Data-out file",
-                                                       "SpyderPrint File",
-                                                       "miscWithHeader",
-                                                       "StepWedgeTool File",
-                                                       "Could not load file"};
-
-void checkCleanedLines(const sg::MeasurementDataFile& file) {
-    require(!file.measurementData.empty(), "an opened file holds at least one line");
-    for (const std::string& line : file.measurementData) {
+void checkCleanedLines(const sg::MeasurementFile& file) {
+    require(!file.lines().empty(), "an opened file holds at least one line");
+    for (const std::string& line : file.lines()) {
         require(line.find(' ') == std::string::npos, "an opened file holds no blank");
     }
-    const std::string& last = file.measurementData.back();
+    const std::string& last = file.lines().back();
     require(last.find_first_not_of("\t\r") == std::string::npos,
             "an opened file ends with a line holding no data");
 }
 
-void checkSeriesOutcome(const sg::Result<std::vector<double>>& series, bool loadingError,
-                        const char* finiteness) {
+void checkSeriesOutcome(const sg::Result<std::vector<double>>& series, const char* finiteness) {
     if (series.ok()) {
         require(!series.value().empty(), "a returned series is not empty");
         require(std::all_of(series.value().begin(), series.value().end(),
                             [](double value) { return std::isfinite(value); }),
                 finiteness);
-        require(!loadingError, "a returned series clears the loading-error flag");
     } else {
-        require(series.error().messageText == "Failed to Load Measurement Data",
+        require(series.refusal().title == sg::measurementLoadFailureTitle,
                 "a refused file gets the load-failure alert");
-        require(loadingError, "a refusal leaves the loading-error flag set");
     }
 }
 
@@ -55,32 +42,26 @@ void checkSeriesOutcome(const sg::Result<std::vector<double>>& series, bool load
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     sg::fuzz::silenceDiagnostics();
-    const sg::Result<sg::MeasurementDataFile> opened =
-        sg::MeasurementDataFile::fromBytes("fuzz.txt", sg::fuzz::bytesOf(data, size));
+    const sg::Result<sg::MeasurementFile> opened =
+        sg::MeasurementFile::fromBytes("fuzz.txt", sg::fuzz::bytesOf(data, size));
     if (!opened.ok()) {
-        require(opened.error().messageText == "Failed to Load Measurement Data",
+        require(opened.refusal().title == sg::measurementLoadFailureTitle,
                 "an unreadable file gets the load-failure alert");
         return 0;
     }
-    const sg::MeasurementDataFile& file = opened.value();
+    const sg::MeasurementFile& file = opened.value();
     checkCleanedLines(file);
 
-    const std::string type = file.detectFileType();
-    require(std::find(fileTypes.begin(), fileTypes.end(), type) != fileTypes.end(),
-            "the detected type is one of the known names");
-
-    bool loadingError = true;
-    const auto series = sg::loadMeasurementSeries(file, loadingError);
-    checkSeriesOutcome(series, loadingError, "a returned series holds finite L* values");
-    if (type == "Could not load file") {
+    const auto format = file.detectFormat();
+    const auto series = sg::readLinearizationSeries(file);
+    checkSeriesOutcome(series, "a returned series holds finite L* values");
+    if (!format) {
         require(!series.ok(), "an unrecognised file yields no series");
     }
 
-    loadingError = true;
-    const auto automatic = sg::loadAutomaticMeasurementSeries(file, loadingError);
-    checkSeriesOutcome(automatic, loadingError,
-                       "a returned automatic series holds finite L* values");
-    if (type != "CGATS") {
+    const auto automatic = sg::readSeparationChartSeries(file);
+    checkSeriesOutcome(automatic, "a returned automatic series holds finite L* values");
+    if (format != sg::MeasurementFormat::cgats) {
         require(!automatic.ok(), "the automatic tool takes CGATS files only");
     }
     return 0;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "QuadFiles/QuadDataFile.h"
+#include "QuadFiles/QuadFile.h"
 
 namespace {
 
@@ -20,28 +20,25 @@ double writtenValue(double value) {
     return value >= 65535.0 ? 65535.0 : std::trunc(value);
 }
 
-void checkLoaded(const sg::QuadDataFile& file) {
+void checkLoaded(const sg::QuadFile& file) {
     using sg::fuzz::require;
-    const auto channels = static_cast<std::size_t>(file.numInks);
-    require(file.numInks > 0, "a loaded file names its channels");
-    require(file.inputQuadCurveArray.size() == channels && file.inkList.size() == channels &&
-                file.quadHeaders == file.inkList,
+    const std::size_t channels = file.channelCount();
+    require(channels > 0, "a loaded file names its channels");
+    require(file.curve().size() == channels && file.labels().size() == channels,
             "a loaded file holds one label and one curve per channel");
-    for (const auto& channel : file.inputQuadCurveArray) {
+    for (const auto& channel : file.curve()) {
         require(channel.size() == 256, "every channel holds 256 values");
     }
 
-    const std::optional<std::string> text = file.quadFileText(file.inputQuadCurveArray);
-    require(text.has_value(), "a loaded file can be written");
-    const sg::Result<sg::QuadDataFile> reread = sg::QuadDataFile::fromBytes("reread.quad", *text);
+    const std::string text = file.textWith(file.curve());
+    const sg::Result<sg::QuadFile> reread = sg::QuadFile::fromBytes("reread.quad", text);
     require(reread.ok(), "a written file loads again");
-    const sg::QuadDataFile& again = reread.value();
-    require(again.numInks == file.numInks, "a written file keeps its channel count");
-    require(again.inkList == file.inkList, "a written file keeps its labels");
+    const sg::QuadFile& again = reread.value();
+    require(again.channelCount() == channels, "a written file keeps its channel count");
+    require(again.labels() == file.labels(), "a written file keeps its labels");
     for (std::size_t c = 0; c < channels; ++c) {
         for (std::size_t level = 0; level < 256; ++level) {
-            require(again.inputQuadCurveArray[c][level] ==
-                        writtenValue(file.inputQuadCurveArray[c][level]),
+            require(again.curve()[c][level] == writtenValue(file.curve()[c][level]),
                     "a written file keeps every value, truncated and limited to 0..65535");
         }
     }
@@ -51,12 +48,12 @@ void checkLoaded(const sg::QuadDataFile& file) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     sg::fuzz::silenceDiagnostics();
-    const sg::Result<sg::QuadDataFile> loaded =
-        sg::QuadDataFile::fromBytes("fuzz.quad", sg::fuzz::bytesOf(data, size));
+    const sg::Result<sg::QuadFile> loaded =
+        sg::QuadFile::fromBytes("fuzz.quad", sg::fuzz::bytesOf(data, size));
     if (loaded.ok()) {
         checkLoaded(loaded.value());
     } else {
-        sg::fuzz::require(loaded.error().messageText == sg::QuadDataFile::loadFailureTitle,
+        sg::fuzz::require(loaded.refusal().title == sg::QuadFile::loadFailureTitle,
                           "a refused file gets the load-failure alert");
     }
     return 0;

@@ -10,13 +10,16 @@
 #include <QVBoxLayout>
 #include <QtGlobal>
 
+#include "Common/Version.h"
+
 namespace sg {
 
 QString FeedbackDialog::systemSummary() {
     return QStringLiteral("Silvergrain %1\nQt %2 (built with %3)\n%4 (%5 %6, %7)")
-        .arg(QStringLiteral(SILVERGRAIN_VERSION), QString::fromLatin1(qVersion()),
-             QStringLiteral(QT_VERSION_STR), QSysInfo::prettyProductName(), QSysInfo::kernelType(),
-             QSysInfo::kernelVersion(), QSysInfo::currentCpuArchitecture());
+        .arg(QString::fromUtf8(silvergrainVersion.data(), silvergrainVersion.size()),
+             QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR),
+             QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
+             QSysInfo::currentCpuArchitecture());
 }
 
 FeedbackDialog::FeedbackDialog(QWidget* parent) : QDialog(parent) {

@@ -59,12 +59,12 @@ QString percentText(double value) {
 LinearizationViewController::LinearizationViewController(UiServices& ui, QWidget* parent)
     : ToolView(parent),
       ui_(ui),
-      measurementDataChart_(
+      measurementChart_(
           new LinearizationMeasurementChart(tr("Load measurement data to show graphs."), this)),
-      linearizedQuadCurveView_(new InkCurveChart(tr("Load .quad file to show ink graphs."), this)),
+      inkChart_(new InkCurveChart(tr("Load .quad file to show ink graphs."), this)),
       patchOrderWarning_(new QLabel(this)) {
-    measurementDataChart_->setObjectName(QStringLiteral("measurementDataChart"));
-    linearizedQuadCurveView_->setObjectName(QStringLiteral("linearizedQuadCurveView"));
+    measurementChart_->setObjectName(QStringLiteral("measurementChart"));
+    inkChart_->setObjectName(QStringLiteral("inkChart"));
     patchOrderWarning_->setObjectName(QStringLiteral("patchOrderWarning"));
     patchOrderWarning_->setStyleSheet(QStringLiteral("color: #b03000;"));
     // The line keeps its place when empty, so the graph does not jump when a warning comes.
@@ -72,8 +72,8 @@ LinearizationViewController::LinearizationViewController(UiServices& ui, QWidget
 
     // One grid, so both graphs keep the same height above the warning line.
     auto* graphs = new QGridLayout;
-    graphs->addWidget(measurementDataChart_, 0, 0);
-    graphs->addWidget(linearizedQuadCurveView_, 0, 1);
+    graphs->addWidget(measurementChart_, 0, 0);
+    graphs->addWidget(inkChart_, 0, 1);
     graphs->addWidget(patchOrderWarning_, 1, 0);
     graphs->setRowStretch(0, 1);
     graphs->setColumnStretch(0, 1);
@@ -96,7 +96,7 @@ LinearizationViewController::LinearizationViewController(UiServices& ui, QWidget
     loadMeasurementsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     addAction(loadMeasurementsAction_);
     connect(loadMeasurementsAction_, &QAction::triggered, this,
-            &LinearizationViewController::loadMeasurmentData);
+            &LinearizationViewController::loadMeasurements);
 
     showToolState();
 }
@@ -108,68 +108,68 @@ QGroupBox* LinearizationViewController::makeMeasurementsBox() {
     load->setToolTip(
         tr("A measured step wedge: CGATS, instrument export or L* list (.txt, "
            ".csv). Ctrl+Shift+O"));
-    MeasurementFileName_ = new QLabel(box);
-    MeasurementFileName_->setObjectName(QStringLiteral("MeasurementFileName"));
-    MeasurementFileName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    measurementFileLabel_ = new QLabel(box);
+    measurementFileLabel_->setObjectName(QStringLiteral("measurementFileLabel"));
+    measurementFileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long name is cut off rather than widening the tab; the tooltip has all of it.
-    MeasurementFileName_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    dmaxOutlet_ = new QLabel(box);
-    dmaxOutlet_->setObjectName(QStringLiteral("dmaxOutlet"));
-    dmaxOutlet_->setToolTip(tr("Maximum density of the darkest patch"));
-    linearityOutlet_ = new QLabel(box);
-    linearityOutlet_->setObjectName(QStringLiteral("linearityOutlet"));
-    linearityOutlet_->setToolTip(
+    measurementFileLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    dmaxLabel_ = new QLabel(box);
+    dmaxLabel_->setObjectName(QStringLiteral("dmaxLabel"));
+    dmaxLabel_->setToolTip(tr("Maximum density of the darkest patch"));
+    linearityLabel_ = new QLabel(box);
+    linearityLabel_->setObjectName(QStringLiteral("linearityLabel"));
+    linearityLabel_->setToolTip(
         tr("Largest and mean distance of the measured patches from the straight line between "
            "the lightest and the darkest patch"));
 
     auto* layout = new QGridLayout(box);
     layout->addWidget(load, 0, 0, 1, 2);
-    layout->addWidget(MeasurementFileName_, 1, 0, 1, 2);
+    layout->addWidget(measurementFileLabel_, 1, 0, 1, 2);
     layout->addWidget(new QLabel(tr("Dmax:"), box), 2, 0);
-    layout->addWidget(dmaxOutlet_, 2, 1);
+    layout->addWidget(dmaxLabel_, 2, 1);
     layout->addWidget(new QLabel(tr("Off linear:"), box), 3, 0);
-    layout->addWidget(linearityOutlet_, 3, 1);
+    layout->addWidget(linearityLabel_, 3, 1);
     layout->setColumnStretch(1, 1);
 
-    connect(load, &QPushButton::clicked, this, &LinearizationViewController::loadMeasurmentData);
+    connect(load, &QPushButton::clicked, this, &LinearizationViewController::loadMeasurements);
     return box;
 }
 
 QGroupBox* LinearizationViewController::makeSmoothingBox() {
     auto* box = new QGroupBox(tr("Smoothing"), this);
-    avgWindowSize_ = new QSpinBox(box);
-    avgWindowSize_->setObjectName(QStringLiteral("avgWindowSize"));
-    avgWindowSize_->setRange(Ranges::windowMinimum, Ranges::windowMaximum);
-    avgWindowSize_->setValue(Ranges::windowStart);
-    avgWindowSize_->setKeyboardTracking(false);
-    avgWindowSize_->setToolTip(
+    averagingWindowBox_ = new QSpinBox(box);
+    averagingWindowBox_->setObjectName(QStringLiteral("averagingWindowBox"));
+    averagingWindowBox_->setRange(Ranges::windowMinimum, Ranges::windowMaximum);
+    averagingWindowBox_->setValue(Ranges::windowStart);
+    averagingWindowBox_->setKeyboardTracking(false);
+    averagingWindowBox_->setToolTip(
         tr("Moving average over the input levels: 0 to 3 leave the response as measured, from "
            "4 on every level is averaged with w/4 neighbours on each side"));
-    splinePercentLabel_ = new QDoubleSpinBox(box);
-    splinePercentLabel_->setObjectName(QStringLiteral("splinePercentLabel"));
-    splinePercentLabel_->setRange(Ranges::splineMinimum, Ranges::splineMaximum);
-    splinePercentLabel_->setSingleStep(Ranges::splineStep);
-    splinePercentLabel_->setDecimals(2);
-    splinePercentLabel_->setValue(Ranges::splineStart);
-    splinePercentLabel_->setKeyboardTracking(false);
-    splinePercentLabel_->setToolTip(
+    splineSettingBox_ = new QDoubleSpinBox(box);
+    splineSettingBox_->setObjectName(QStringLiteral("splineSettingBox"));
+    splineSettingBox_->setRange(Ranges::splineMinimum, Ranges::splineMaximum);
+    splineSettingBox_->setSingleStep(Ranges::splineStep);
+    splineSettingBox_->setDecimals(2);
+    splineSettingBox_->setValue(Ranges::splineStart);
+    splineSettingBox_->setKeyboardTracking(false);
+    splineSettingBox_->setToolTip(
         tr("1.00 smooths as the measurement load does; further from 1.00, either way, the "
            "spline runs through fewer points"));
 
     auto* layout = new QGridLayout(box);
     auto* windowLabel = new QLabel(tr("Averaging &window (levels):"), box);
-    windowLabel->setBuddy(avgWindowSize_);
+    windowLabel->setBuddy(averagingWindowBox_);
     auto* splineLabel = new QLabel(tr("S&pline setting:"), box);
-    splineLabel->setBuddy(splinePercentLabel_);
+    splineLabel->setBuddy(splineSettingBox_);
     layout->addWidget(windowLabel, 0, 0);
-    layout->addWidget(avgWindowSize_, 0, 1);
+    layout->addWidget(averagingWindowBox_, 0, 1);
     layout->addWidget(splineLabel, 1, 0);
-    layout->addWidget(splinePercentLabel_, 1, 1);
+    layout->addWidget(splineSettingBox_, 1, 1);
 
-    connect(avgWindowSize_, &QSpinBox::valueChanged, this,
-            &LinearizationViewController::setMovingAverageWindow);
-    connect(splinePercentLabel_, &QDoubleSpinBox::valueChanged, this,
-            &LinearizationViewController::setSplineSmoothingPercentage);
+    connect(averagingWindowBox_, &QSpinBox::valueChanged, this,
+            &LinearizationViewController::setAveragingWindow);
+    connect(splineSettingBox_, &QDoubleSpinBox::valueChanged, this,
+            &LinearizationViewController::setSplineSetting);
     return box;
 }
 
@@ -191,20 +191,19 @@ QGroupBox* LinearizationViewController::makeControlPointsBox() {
         double start;
     };
     const PointRowLayout pointRows[] = {
-        {ControlPoint::shadow, tr("&Shadow"), "shadowInputEntry", "shadowOutputControlSlider",
-         "shadowOutputEntry", ManualCurveControl::defaultShadowInput},
-        {ControlPoint::midtone, tr("&Midtone"), "midToneInputEntry", "midtoneOutputControlSlider",
-         "midtoneOutputEntry", ManualCurveControl::defaultMidInput},
-        {ControlPoint::highlight, tr("Hi&ghlight"), "highlightInputEntry",
-         "highlightOutputControlSlider", "highlightOutputEntry",
-         ManualCurveControl::defaultHighlightInput},
+        {ControlPoint::shadow, tr("&Shadow"), "shadowInputBox", "shadowSlider", "shadowOutputLabel",
+         ToneControlPoints::defaultShadowInput},
+        {ControlPoint::midtone, tr("&Midtone"), "midtoneInputBox", "midtoneSlider",
+         "midtoneOutputLabel", ToneControlPoints::defaultMidtoneInput},
+        {ControlPoint::highlight, tr("Hi&ghlight"), "highlightInputBox", "highlightSlider",
+         "highlightOutputLabel", ToneControlPoints::defaultHighlightInput},
     };
     int gridRow = 1;
     for (const PointRowLayout& point : pointRows) {
         ControlPointRow& controls = rows_[static_cast<std::size_t>(point.which)];
         controls.input = new QDoubleSpinBox(box);
         controls.input->setObjectName(QLatin1String(point.inputName));
-        controls.input->setRange(ManualCurveControl::lowestInput, ManualCurveControl::highestInput);
+        controls.input->setRange(ToneControlPoints::lowestInput, ToneControlPoints::highestInput);
         controls.input->setDecimals(1);
         controls.input->setSingleStep(1.0);
         controls.input->setSuffix(QStringLiteral(" %"));
@@ -258,7 +257,7 @@ QGroupBox* LinearizationViewController::makeControlPointsBox() {
     layout->setRowStretch(gridRow + 1, 1);
 
     connect(resetButton_, &QPushButton::clicked, this,
-            &LinearizationViewController::resetOutputCurvePoints);
+            &LinearizationViewController::resetControlPoints);
     return box;
 }
 
@@ -267,10 +266,10 @@ QGroupBox* LinearizationViewController::makeCurveBox() {
     auto* load = new QPushButton(tr("Load .quad..."), box);
     load->setObjectName(QStringLiteral("loadQuadButton"));
     load->setToolTip(tr("The curve that printed the measured wedge. Ctrl+O"));
-    quadFileLoaded_ = new QLabel(box);
-    quadFileLoaded_->setObjectName(QStringLiteral("quadFileLoaded"));
-    quadFileLoaded_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    quadFileLoaded_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    curveFileLabel_ = new QLabel(box);
+    curveFileLabel_->setObjectName(QStringLiteral("curveFileLabel"));
+    curveFileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    curveFileLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* toggles = new QGridLayout;
     toggles->setHorizontalSpacing(6);
@@ -288,49 +287,48 @@ QGroupBox* LinearizationViewController::makeCurveBox() {
                 &LinearizationViewController::showChannelsChanged);
     }
 
-    showOriginalCurveButton_ = new QPushButton(tr("Show Original Curves"), box);
-    showOriginalCurveButton_->setObjectName(QStringLiteral("showOriginalCurveButton"));
-    showOriginalCurveButton_->setCheckable(true);
-    SaveLinearzedXMLChecked_ = new QCheckBox(tr("Also export Gutenprint XML"), box);
-    SaveLinearzedXMLChecked_->setObjectName(QStringLiteral("SaveLinearzedXMLChecked"));
-    SaveLinearzedXMLChecked_->setToolTip(
+    originalCurvesButton_ = new QPushButton(tr("Show Original Curves"), box);
+    originalCurvesButton_->setObjectName(QStringLiteral("originalCurvesButton"));
+    originalCurvesButton_->setCheckable(true);
+    exportXmlCheck_ = new QCheckBox(tr("Also export Gutenprint XML"), box);
+    exportXmlCheck_->setObjectName(QStringLiteral("exportXmlCheck"));
+    exportXmlCheck_->setToolTip(
         tr("After saving, asks for a folder and writes one XML curve file per channel"));
     saveButton_ = new QPushButton(tr("Save Linearized Curve..."), box);
     saveButton_->setObjectName(QStringLiteral("saveButton"));
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(load);
-    fileRow->addWidget(quadFileLoaded_, 1);
+    fileRow->addWidget(curveFileLabel_, 1);
     auto* saveRow = new QHBoxLayout;
-    saveRow->addWidget(SaveLinearzedXMLChecked_);
+    saveRow->addWidget(exportXmlCheck_);
     saveRow->addStretch(1);
     saveRow->addWidget(saveButton_);
     auto* layout = new QVBoxLayout(box);
     layout->addLayout(fileRow);
     layout->addLayout(toggles);
-    layout->addWidget(showOriginalCurveButton_);
+    layout->addWidget(originalCurvesButton_);
     layout->addStretch(1);
     layout->addLayout(saveRow);
 
-    connect(load, &QPushButton::clicked, this, &LinearizationViewController::loadQuadData);
-    connect(showOriginalCurveButton_, &QPushButton::toggled, this,
+    connect(load, &QPushButton::clicked, this, &LinearizationViewController::loadCurve);
+    connect(originalCurvesButton_, &QPushButton::toggled, this,
             &LinearizationViewController::showOriginalCurve);
     connect(saveButton_, &QPushButton::clicked, this,
-            &LinearizationViewController::saveLinearizedCurveFile);
+            &LinearizationViewController::saveLinearizedCurve);
     return box;
 }
 
 QGroupBox* LinearizationViewController::makeNotesBox() {
     auto* box = new QGroupBox(tr("Notes"), this);
-    linearizationViewNotesOutlet_ = new QPlainTextEdit(box);
-    linearizationViewNotesOutlet_->setObjectName(QStringLiteral("linearizationViewNotesOutlet"));
-    linearizationViewNotesOutlet_->setPlaceholderText(
-        tr("Saved as comment lines at the top of the curve file"));
-    linearizationViewNotesOutlet_->setMinimumWidth(150);
+    notesEdit_ = new QPlainTextEdit(box);
+    notesEdit_->setObjectName(QStringLiteral("notesEdit"));
+    notesEdit_->setPlaceholderText(tr("Saved as comment lines at the top of the curve file"));
+    notesEdit_->setMinimumWidth(150);
     // Tab leaves the notes, as it leaves every other control, instead of typing a tab.
-    linearizationViewNotesOutlet_->setTabChangesFocus(true);
+    notesEdit_->setTabChangesFocus(true);
     auto* layout = new QVBoxLayout(box);
-    layout->addWidget(linearizationViewNotesOutlet_);
+    layout->addWidget(notesEdit_);
     return box;
 }
 
@@ -339,7 +337,7 @@ QString LinearizationViewController::toolTitle() const {
 }
 
 bool LinearizationViewController::canSave() const {
-    return tool_.canSaveLinearizedCurve();
+    return tool_.canSave();
 }
 
 bool LinearizationViewController::takesDroppedFile(const QString& path) const {
@@ -363,7 +361,7 @@ std::vector<bool> LinearizationViewController::showFlags() const {
     return flags;
 }
 
-void LinearizationViewController::loadMeasurmentData() {
+void LinearizationViewController::loadMeasurements() {
     const std::optional<QString> path = ui_.chooseFileToOpen(
         tr("Choose a measurement file"), {QStringLiteral("txt"), QStringLiteral("csv")});
     if (path) {
@@ -372,16 +370,16 @@ void LinearizationViewController::loadMeasurmentData() {
 }
 
 void LinearizationViewController::loadMeasurementFile(const QString& path) {
-    if (const Outcome failure = tool_.loadMeasurements(toFilesystemPath(path))) {
+    if (const Outcome loaded = tool_.loadMeasurements(toFilesystemPath(path)); loaded.isRefused()) {
         // The tool kept the measurement in use, and so does every read-out.
-        ui_.showAlert(*failure);
+        ui_.showAlert(*loaded.alert());
         return;
     }
     showLinearizedCurves();
     showToolState();
 }
 
-void LinearizationViewController::loadQuadData() {
+void LinearizationViewController::loadCurve() {
     const std::optional<QString> path =
         ui_.chooseFileToOpen(tr("Choose a quad file"), {QStringLiteral("quad")});
     if (path) {
@@ -390,23 +388,20 @@ void LinearizationViewController::loadQuadData() {
 }
 
 void LinearizationViewController::loadQuadFile(const QString& path) {
-    const Outcome failure = tool_.loadQuadFile(toFilesystemPath(path));
+    const Outcome loaded = tool_.loadQuadFile(toFilesystemPath(path));
     // Without a correction the file is still taken, and is linearized by the next
     // measurement load; its notes belong in the notes view from now on.
-    const bool fileTaken = !failure || *failure == failedToLinearizeAlert();
-    if (fileTaken) {
-        const std::optional<QuadDataFile>& file = tool_.currentQuadFile();
-        linearizationViewNotesOutlet_->setPlainText(
-            fromStd(file ? file->processNotes.value_or(std::string()) : std::string()));
+    if (!loaded.isRefused()) {
+        notesEdit_->setPlainText(fromStd(tool_.curveFile()->notes()));
         showLinearizedCurves();
         showToolState();
     }
-    if (failure) {
-        ui_.showAlert(*failure);
+    if (loaded.alert()) {
+        ui_.showAlert(*loaded.alert());
     }
 }
 
-void LinearizationViewController::saveLinearizedCurveFile() {
+void LinearizationViewController::saveLinearizedCurve() {
     if (!canSave()) {
         ui_.showAlert(failedToLinearizeAlert());
         return;
@@ -415,50 +410,51 @@ void LinearizationViewController::saveLinearizedCurveFile() {
     if (!path) {
         return;
     }
-    const std::string notes = linearizationViewNotesOutlet_->toPlainText().toStdString();
-    if (const Outcome failure = tool_.saveLinearizedCurveFile(toFilesystemPath(*path), notes)) {
-        ui_.showAlert(*failure);
+    const std::string notes = notesEdit_->toPlainText().toStdString();
+    if (const Outcome saved = tool_.saveLinearizedCurve(toFilesystemPath(*path), notes);
+        saved.isRefused()) {
+        ui_.showAlert(*saved.alert());
         return;
     }
-    if (!SaveLinearzedXMLChecked_->isChecked()) {
+    if (!exportXmlCheck_->isChecked()) {
         return;
     }
     const std::optional<QString> folder = ui_.chooseFolder();
     if (!folder) {
         return;
     }
-    if (const Outcome failure = tool_.exportGutenprintXML(toFilesystemPath(*folder))) {
-        ui_.showAlert(*failure);
+    if (const Outcome exported = tool_.exportGutenprintXml(toFilesystemPath(*folder));
+        exported.isRefused()) {
+        ui_.showAlert(*exported.alert());
     }
 }
 
-void LinearizationViewController::resetOutputCurvePoints() {
-    tool_.resetOutputCurvePoints();
+void LinearizationViewController::resetControlPoints() {
+    tool_.resetControlPoints();
     controlPointMessage_->clear();
     showLinearizedCurves();
     showToolState();
 }
 
-void LinearizationViewController::setMovingAverageWindow(int windowSize) {
-    tool_.setMovingAverageWindow(windowSize);
+void LinearizationViewController::setAveragingWindow(int windowSize) {
+    tool_.setAveragingWindow(windowSize);
     showLinearizedCurves();
     showToolState();
 }
 
-void LinearizationViewController::setSplineSmoothingPercentage(double splineControl) {
-    tool_.setSplineSmoothingPercentage(splineControl);
+void LinearizationViewController::setSplineSetting(double splineControl) {
+    tool_.setSplineSetting(splineControl);
     showLinearizedCurves();
     showToolState();
 }
 
 void LinearizationViewController::controlPointChanged(ControlPoint which) {
     const ControlPointRow& controls = row(which);
-    const Outcome failure = tool_.setControlPoint(which, controls.input->value(),
-                                                  static_cast<double>(controls.slider->value()));
-    if (failure) {
+    const Outcome moved = tool_.setControlPoint(which, controls.input->value(),
+                                                static_cast<double>(controls.slider->value()));
+    if (moved.isRefused()) {
         // The entry goes back to the input in use (showControlPoints below).
-        controlPointMessage_->setText(
-            fromStd(failure->messageText + ": " + failure->informativeText));
+        controlPointMessage_->setText(fromStd(moved.alert()->title + ": " + moved.alert()->text));
     } else {
         controlPointMessage_->clear();
         showLinearizedCurves();
@@ -467,22 +463,22 @@ void LinearizationViewController::controlPointChanged(ControlPoint which) {
 }
 
 void LinearizationViewController::showOriginalCurve(bool original) {
-    showOriginalCurveButton_->setText(original ? tr("Show Linearized Curves")
-                                               : tr("Show Original Curves"));
+    originalCurvesButton_->setText(original ? tr("Show Linearized Curves")
+                                            : tr("Show Original Curves"));
     redrawInkGraph();
 }
 
 void LinearizationViewController::showChannelsChanged() {
-    linearizedQuadCurveView_->setShowFlags(showFlags());
+    inkChart_->setShowFlags(showFlags());
 }
 
 void LinearizationViewController::showLinearizedCurves() {
-    if (!tool_.currentLinearization()) {
+    if (!tool_.linearizedCurve()) {
         return;
     }
-    const QSignalBlocker blocker(showOriginalCurveButton_);
-    showOriginalCurveButton_->setChecked(false);
-    showOriginalCurveButton_->setText(tr("Show Original Curves"));
+    const QSignalBlocker blocker(originalCurvesButton_);
+    originalCurvesButton_->setChecked(false);
+    originalCurvesButton_->setText(tr("Show Original Curves"));
 }
 
 void LinearizationViewController::showToolState() {
@@ -496,106 +492,93 @@ void LinearizationViewController::showToolState() {
 
 void LinearizationViewController::showMeasurementState() {
     const std::optional<std::string>& name = tool_.measurementFileName();
-    MeasurementFileName_->setText(name ? fromStd(*name) : tr("No measurements loaded"));
-    MeasurementFileName_->setToolTip(MeasurementFileName_->text());
-    if (tool_.hasCorrectionCurve()) {
-        dmaxOutlet_->setText(fromStd(formatFixed(tool_.measuredDmax(), 2)));
+    measurementFileLabel_->setText(name ? fromStd(*name) : tr("No measurements loaded"));
+    measurementFileLabel_->setToolTip(measurementFileLabel_->text());
+    if (tool_.hasCorrection()) {
+        dmaxLabel_->setText(fromStd(formatFixed(tool_.correction().maximumDensity, 2)));
     } else {
-        dmaxOutlet_->setText(tr("-"));
+        dmaxLabel_->setText(tr("-"));
     }
     const std::optional<LinearityReadout>& linearity = tool_.linearity();
     if (linearity) {
-        linearityOutlet_->setText(tr("max %1 L*, mean %2 L*")
-                                      .arg(fromStd(linearity->maximumDeviationText()),
-                                           fromStd(linearity->meanDeviationText())));
+        linearityLabel_->setText(tr("max %1 L*, mean %2 L*")
+                                     .arg(fromStd(linearity->maximumDeviationText()),
+                                          fromStd(linearity->meanDeviationText())));
         patchOrderWarning_->setText(fromStd(linearity->warningText()));
     } else {
-        linearityOutlet_->setText(tr("-"));
+        linearityLabel_->setText(tr("-"));
         patchOrderWarning_->clear();
     }
 
-    const QSignalBlocker windowBlocker(avgWindowSize_);
-    const QSignalBlocker splineBlocker(splinePercentLabel_);
-    avgWindowSize_->setValue(tool_.movingAverageWindow());
-    splinePercentLabel_->setValue(tool_.splineSmoothingControl());
+    const QSignalBlocker windowBlocker(averagingWindowBox_);
+    const QSignalBlocker splineBlocker(splineSettingBox_);
+    averagingWindowBox_->setValue(tool_.averagingWindow());
+    splineSettingBox_->setValue(tool_.splineSetting());
 }
 
 void LinearizationViewController::showControlPoints() {
     // The points only act on a correction; before the first measurement they are fixed.
-    const bool active = tool_.hasCorrectionCurve();
+    const bool active = tool_.hasCorrection();
     controlPointsBox_->setEnabled(active);
-    const ManualCurveControl& control = tool_.manualCurveControl();
-    struct Shown {
-        ControlPoint which;
-        double input;
-        double controlValue;
-        double output;
+    const ToneControlPoints& points = tool_.controlPoints();
+    const std::pair<ControlPoint, const ToneControlPoint*> shown[] = {
+        {ControlPoint::shadow, &points.shadow},
+        {ControlPoint::midtone, &points.midtone},
+        {ControlPoint::highlight, &points.highlight},
     };
-    const Shown shown[] = {
-        {ControlPoint::shadow, control.shadowInput, control.shadowControlValue,
-         control.shadowOutput},
-        {ControlPoint::midtone, control.midInput, control.midControlValue, control.midOutput},
-        {ControlPoint::highlight, control.highlightInput, control.highlightControlValue,
-         control.highlightOutput},
-    };
-    for (const Shown& point : shown) {
-        const ControlPointRow& controls = row(point.which);
+    for (const auto& [which, point] : shown) {
+        const ControlPointRow& controls = row(which);
         const QSignalBlocker inputBlocker(controls.input);
         const QSignalBlocker sliderBlocker(controls.slider);
-        controls.input->setValue(point.input);
-        // The slider is the control value with its sign inverted.
-        controls.slider->setValue(static_cast<int>(-point.controlValue));
-        controls.output->setText(active ? percentText(point.output) : tr("-"));
+        controls.input->setValue(point->input);
+        // The slider is the adjustment with its sign inverted.
+        controls.slider->setValue(static_cast<int>(-point->adjustment));
+        controls.output->setText(active ? percentText(point->output) : tr("-"));
     }
 }
 
 void LinearizationViewController::showCurveState() {
-    const std::optional<QuadDataFile>& file = tool_.currentQuadFile();
+    const std::optional<QuadFile>& file = tool_.curveFile();
     if (file) {
-        quadFileLoaded_->setText(tr("%1 (%2 channels)")
-                                     .arg(fromStd(file->quadCurveFileName.value_or(std::string())))
-                                     .arg(file->numInks));
+        curveFileLabel_->setText(
+            tr("%1 (%2 channels)").arg(fromStd(file->fileName())).arg(file->channelCount()));
     } else {
-        quadFileLoaded_->setText(tr("No .quad file loaded"));
+        curveFileLabel_->setText(tr("No .quad file loaded"));
     }
-    quadFileLoaded_->setToolTip(quadFileLoaded_->text());
-    const int channels = file ? file->numInks : 0;
+    curveFileLabel_->setToolTip(curveFileLabel_->text());
+    const int channels = file ? static_cast<int>(file->channelCount()) : 0;
     for (int channel = 0; channel < channelToggleCount; ++channel) {
         channelToggles_[static_cast<std::size_t>(channel)]->setEnabled(channel < channels);
     }
-    showOriginalCurveButton_->setEnabled(tool_.currentLinearization().has_value());
+    originalCurvesButton_->setEnabled(tool_.linearizedCurve().has_value());
     saveButton_->setEnabled(canSave());
 }
 
 void LinearizationViewController::redrawMeasurementGraph() {
-    if (!tool_.hasCorrectionCurve()) {
-        measurementDataChart_->clearSeries();
+    if (!tool_.hasCorrection()) {
+        measurementChart_->clearSeries();
         return;
     }
-    const CorrectionCurve& correction = tool_.correctionCurve();
+    const CorrectionCurve& correction = tool_.correction();
     // The target's last sample is the pinned end point that the linearization never reads.
-    std::vector<double> target = correction.finalTargetArray;
+    std::vector<double> target = correction.target;
     if (target.size() > 255) {
         target.resize(255);
     }
-    measurementDataChart_->setSeries(tool_.measuredValues().originalInterpolatedMeasuredValues,
-                                     correction.densitiesToCorrect, correction.linearTargetArray,
-                                     target);
+    measurementChart_->setSeries(correction.resampledLightness, correction.smoothedResponse,
+                                 correction.linearTarget, target);
 }
 
 void LinearizationViewController::redrawInkGraph() {
-    const std::optional<QuadDataFile>& file = tool_.currentQuadFile();
-    const std::optional<Linearization>& linearization = tool_.currentLinearization();
-    if (!file || !linearization) {
-        linearizedQuadCurveView_->setPlaceholderText(
-            file ? tr("Load measurement data to linearize this curve.")
-                 : tr("Load .quad file to show ink graphs."));
-        linearizedQuadCurveView_->clearCurve();
+    const std::optional<QuadFile>& file = tool_.curveFile();
+    const std::optional<QuadCurve>& linearized = tool_.linearizedCurve();
+    if (!file || !linearized) {
+        inkChart_->setPlaceholderText(file ? tr("Load measurement data to linearize this curve.")
+                                           : tr("Load .quad file to show ink graphs."));
+        inkChart_->clearCurve();
         return;
     }
-    linearizedQuadCurveView_->setCurve(showOriginalCurveButton_->isChecked()
-                                           ? file->inputQuadCurveArray
-                                           : linearization->linearizedQuadCurve2DArray);
+    inkChart_->setCurve(originalCurvesButton_->isChecked() ? file->curve() : *linearized);
 }
 
 }  // namespace sg

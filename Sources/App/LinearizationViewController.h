@@ -41,8 +41,8 @@ public:
     QString toolTitle() const override;
     // Open (Ctrl+O) loads the curve; Load Measurements (Ctrl+Shift+O, in the File menu under
     // Open) the measurements.
-    void openFile() override { loadQuadData(); }
-    void saveFile() override { saveLinearizedCurveFile(); }
+    void openFile() override { loadCurve(); }
+    void saveFile() override { saveLinearizedCurve(); }
     bool canSave() const override;
     QList<QAction*> fileMenuActions() const override { return {loadMeasurementsAction_}; }
     // .quad files load the curve, .txt and .csv files the measurements.
@@ -50,42 +50,42 @@ public:
     void openDroppedFile(const QString& path) override;
 
     // The user actions that start with a dialog.
-    void loadMeasurmentData();
-    void loadQuadData();
-    void saveLinearizedCurveFile();
-    void resetOutputCurvePoints();
+    void loadMeasurements();
+    void loadCurve();
+    void saveLinearizedCurve();
+    void resetControlPoints();
 
     const LinearizationTool& tool() const { return tool_; }
 
-    LinearizationMeasurementChart* measurementDataChart() const { return measurementDataChart_; }
-    InkCurveChart* linearizedQuadCurveView() const { return linearizedQuadCurveView_; }
-    QLabel* MeasurementFileName() const { return MeasurementFileName_; }
-    QLabel* dmaxOutlet() const { return dmaxOutlet_; }
-    QLabel* linearityOutlet() const { return linearityOutlet_; }
+    LinearizationMeasurementChart* measurementChart() const { return measurementChart_; }
+    InkCurveChart* inkChart() const { return inkChart_; }
+    QLabel* measurementFileLabel() const { return measurementFileLabel_; }
+    QLabel* dmaxLabel() const { return dmaxLabel_; }
+    QLabel* linearityLabel() const { return linearityLabel_; }
     QLabel* patchOrderWarning() const { return patchOrderWarning_; }
-    QSpinBox* avgWindowSize() const { return avgWindowSize_; }
-    QDoubleSpinBox* splinePercentLabel() const { return splinePercentLabel_; }
+    QSpinBox* averagingWindowBox() const { return averagingWindowBox_; }
+    QDoubleSpinBox* splineSettingBox() const { return splineSettingBox_; }
     QGroupBox* controlPointsBox() const { return controlPointsBox_; }
-    QDoubleSpinBox* shadowInputEntry() const { return inputEntry(ControlPoint::shadow); }
-    QDoubleSpinBox* midToneInputEntry() const { return inputEntry(ControlPoint::midtone); }
-    QDoubleSpinBox* highlightInputEntry() const { return inputEntry(ControlPoint::highlight); }
-    QSlider* shadowOutputControlSlider() const { return slider(ControlPoint::shadow); }
-    QSlider* midtoneOutputControlSlider() const { return slider(ControlPoint::midtone); }
-    QSlider* highlightOutputControlSlider() const { return slider(ControlPoint::highlight); }
-    QLabel* shadowOutputEntry() const { return outputEntry(ControlPoint::shadow); }
-    QLabel* midtoneOutputEntry() const { return outputEntry(ControlPoint::midtone); }
-    QLabel* highlightOutputEntry() const { return outputEntry(ControlPoint::highlight); }
-    QDoubleSpinBox* inputEntry(ControlPoint which) const { return row(which).input; }
+    QDoubleSpinBox* shadowInputBox() const { return inputBox(ControlPoint::shadow); }
+    QDoubleSpinBox* midtoneInputBox() const { return inputBox(ControlPoint::midtone); }
+    QDoubleSpinBox* highlightInputBox() const { return inputBox(ControlPoint::highlight); }
+    QSlider* shadowSlider() const { return slider(ControlPoint::shadow); }
+    QSlider* midtoneSlider() const { return slider(ControlPoint::midtone); }
+    QSlider* highlightSlider() const { return slider(ControlPoint::highlight); }
+    QLabel* shadowOutputLabel() const { return outputLabel(ControlPoint::shadow); }
+    QLabel* midtoneOutputLabel() const { return outputLabel(ControlPoint::midtone); }
+    QLabel* highlightOutputLabel() const { return outputLabel(ControlPoint::highlight); }
+    QDoubleSpinBox* inputBox(ControlPoint which) const { return row(which).input; }
     QSlider* slider(ControlPoint which) const { return row(which).slider; }
-    QLabel* outputEntry(ControlPoint which) const { return row(which).output; }
+    QLabel* outputLabel(ControlPoint which) const { return row(which).output; }
     QLabel* controlPointMessage() const { return controlPointMessage_; }
     QPushButton* resetButton() const { return resetButton_; }
-    QLabel* quadFileLoaded() const { return quadFileLoaded_; }
-    QPlainTextEdit* linearizationViewNotesOutlet() const { return linearizationViewNotesOutlet_; }
-    QCheckBox* SaveLinearzedXMLChecked() const { return SaveLinearzedXMLChecked_; }
+    QLabel* curveFileLabel() const { return curveFileLabel_; }
+    QPlainTextEdit* notesEdit() const { return notesEdit_; }
+    QCheckBox* exportXmlCheck() const { return exportXmlCheck_; }
     // K, C, M, Y, LC, LM, LK, LLK, OR, GR.
     QCheckBox* channelToggle(int channel) const { return channelToggles_.at(channel); }
-    QPushButton* showOriginalCurveButton() const { return showOriginalCurveButton_; }
+    QPushButton* originalCurvesButton() const { return originalCurvesButton_; }
     QPushButton* saveButton() const { return saveButton_; }
     // The show flags the ink graph applies, one per toggle.
     std::vector<bool> showFlags() const;
@@ -108,8 +108,8 @@ private:
 
     void loadMeasurementFile(const QString& path);
     void loadQuadFile(const QString& path);
-    void setMovingAverageWindow(int windowSize);
-    void setSplineSmoothingPercentage(double splineControl);
+    void setAveragingWindow(int windowSize);
+    void setSplineSetting(double splineControl);
     void controlPointChanged(ControlPoint which);
     void showOriginalCurve(bool original);
     void showChannelsChanged();
@@ -126,24 +126,24 @@ private:
     UiServices& ui_;
     LinearizationTool tool_;
 
-    LinearizationMeasurementChart* measurementDataChart_;
-    InkCurveChart* linearizedQuadCurveView_;
+    LinearizationMeasurementChart* measurementChart_;
+    InkCurveChart* inkChart_;
     QLabel* patchOrderWarning_;
-    QLabel* MeasurementFileName_ = nullptr;
-    QLabel* dmaxOutlet_ = nullptr;
-    QLabel* linearityOutlet_ = nullptr;
-    QSpinBox* avgWindowSize_ = nullptr;
-    QDoubleSpinBox* splinePercentLabel_ = nullptr;
+    QLabel* measurementFileLabel_ = nullptr;
+    QLabel* dmaxLabel_ = nullptr;
+    QLabel* linearityLabel_ = nullptr;
+    QSpinBox* averagingWindowBox_ = nullptr;
+    QDoubleSpinBox* splineSettingBox_ = nullptr;
     QGroupBox* controlPointsBox_ = nullptr;
     std::array<ControlPointRow, 3> rows_;
     QLabel* controlPointMessage_ = nullptr;
     QPushButton* resetButton_ = nullptr;
-    QLabel* quadFileLoaded_ = nullptr;
+    QLabel* curveFileLabel_ = nullptr;
     std::array<QCheckBox*, channelToggleCount> channelToggles_{};
-    QPushButton* showOriginalCurveButton_ = nullptr;
-    QCheckBox* SaveLinearzedXMLChecked_ = nullptr;
+    QPushButton* originalCurvesButton_ = nullptr;
+    QCheckBox* exportXmlCheck_ = nullptr;
     QPushButton* saveButton_ = nullptr;
-    QPlainTextEdit* linearizationViewNotesOutlet_ = nullptr;
+    QPlainTextEdit* notesEdit_ = nullptr;
     QAction* loadMeasurementsAction_ = nullptr;
 };
 

@@ -18,6 +18,7 @@
 #include "App/QuadLevelsViewController.h"
 #include "App/ToolView.h"
 #include "App/UiServices.h"
+#include "Common/Version.h"
 
 namespace sg {
 
@@ -116,7 +117,7 @@ void MainWindow::showAbout() {
         this, tr("About Silvergrain"),
         tr("<b>Silvergrain %1</b><p>Makes, linearizes and rescales QuadToneRIP .quad curve "
            "files for black-and-white inkjet printing.</p>")
-            .arg(QStringLiteral(SILVERGRAIN_VERSION)));
+            .arg(QString::fromUtf8(silvergrainVersion.data(), silvergrainVersion.size())));
 }
 
 QString MainWindow::droppedFileForCurrentTool(const QMimeData* data) const {

@@ -50,9 +50,9 @@ std::optional<QString> QtUiServices::chooseFolder() {
 }
 
 void QtUiServices::showAlert(const Alert& alert) {
-    QMessageBox box(QMessageBox::Warning, QString(), QString::fromStdString(alert.messageText),
+    QMessageBox box(QMessageBox::Warning, QString(), QString::fromStdString(alert.title),
                     QMessageBox::Ok, parent_);
-    box.setInformativeText(QString::fromStdString(alert.informativeText));
+    box.setInformativeText(QString::fromStdString(alert.text));
     box.exec();
 }
 

@@ -24,51 +24,51 @@ public:
     explicit QuadLevelsViewController(UiServices& ui, QWidget* parent = nullptr);
 
     QString toolTitle() const override;
-    void openFile() override { loadQuadFile(); }
-    void saveFile() override { saveQuadFile(); }
+    void openFile() override { loadCurve(); }
+    void saveFile() override { saveTrimmedCurve(); }
     bool canSave() const override;
     bool takesDroppedFile(const QString& path) const override;
     void openDroppedFile(const QString& path) override { loadFile(path); }
 
     // The user actions.
-    void loadQuadFile();
-    void saveQuadFile();         // applies "Set first value to 0"
-    void saveLimitedQuadFile();  // never zeroes
-    void saveXML();
+    void loadCurve();
+    void saveTrimmedCurve();    // applies "Set first value to 0"
+    void saveWithoutZeroing();  // never zeroes
+    void exportGutenprintXml();
 
     const QuadLevelsTool& tool() const { return tool_; }
-    RangeSlider* slider1() const { return slider1_; }
-    QLabel* lowLimitValueLabel() const { return lowLimitValueLabel_; }
-    QLabel* highLimitValueLabel() const { return highLimitValueLabel_; }
-    QCheckBox* zeroFirstQuadValue() const { return zeroFirstQuadValue_; }
-    QCheckBox* displayAsPigment() const { return displayAsPigment_; }
-    InkCurveChart* limitedQuadGraph() const { return limitedQuadGraph_; }
+    RangeSlider* rangeSlider() const { return rangeSlider_; }
+    QLabel* startLabel() const { return startLabel_; }
+    QLabel* endLabel() const { return endLabel_; }
+    QCheckBox* zeroFirstCheck() const { return zeroFirstCheck_; }
+    QCheckBox* asPercentCheck() const { return asPercentCheck_; }
+    InkCurveChart* inkChart() const { return inkChart_; }
     QLabel* fileNameLabel() const { return fileNameLabel_; }
     QLabel* limitsLabel() const { return limitsLabel_; }
     QPushButton* saveButton() const { return saveButton_; }
-    QPushButton* saveLimitedButton() const { return saveLimitedButton_; }
+    QPushButton* saveUnzeroedButton() const { return saveUnzeroedButton_; }
     QPushButton* exportXmlButton() const { return exportXmlButton_; }
 
 private:
     void loadFile(const QString& path);
     void save(bool zeroFirst);
     void selectionChanged();
-    void outputValueDisplayTypeChanged();
+    void showSelectionLabels();
     void redraw();
     void updateFileState();
 
     UiServices& ui_;
     QuadLevelsTool tool_;
-    RangeSlider* slider1_;
-    QLabel* lowLimitValueLabel_;
-    QLabel* highLimitValueLabel_;
+    RangeSlider* rangeSlider_;
+    QLabel* startLabel_;
+    QLabel* endLabel_;
     QLabel* limitsLabel_;
     QLabel* fileNameLabel_;
-    QCheckBox* zeroFirstQuadValue_;
-    QCheckBox* displayAsPigment_;
-    InkCurveChart* limitedQuadGraph_;
+    QCheckBox* zeroFirstCheck_;
+    QCheckBox* asPercentCheck_;
+    InkCurveChart* inkChart_;
     QPushButton* saveButton_;
-    QPushButton* saveLimitedButton_;
+    QPushButton* saveUnzeroedButton_;
     QPushButton* exportXmlButton_;
 };
 

@@ -8,8 +8,11 @@
 
 namespace sg::cli {
 
-int refuse(const Alert& alert) {
-    std::cerr << alert.messageText << ": " << alert.informativeText << '\n';
+int refuse(const Alert& alert, std::string_view fileName) {
+    if (!fileName.empty()) {
+        std::cerr << fileName << ": ";
+    }
+    std::cerr << alert.title << ": " << alert.text << '\n';
     return exitRefused;
 }
 
@@ -22,20 +25,22 @@ int emitFile(const std::string& text, const std::string& output) {
     if (output.empty() || output == "-") {
         return printText(text);
     }
-    if (const Outcome failure = saveTextFile(output, text)) {
-        return refuse(*failure);
+    const Outcome saved = saveTextFile(output, text);
+    if (saved.isRefused()) {
+        return refuse(*saved.alert());
     }
     return exitSuccess;
 }
 
-Outcome gutenprintFolderRefusal(const std::string& folder) {
+Outcome checkGutenprintFolder(const std::string& folder) {
     std::error_code error;
     if (std::filesystem::is_directory(folder, error)) {
-        return std::nullopt;
+        return {};
     }
     const bool exists = std::filesystem::exists(folder, error);
-    return Alert{"Failed to Export Gutenprint XML",
-                 "\"" + folder + "\" " + (exists ? "is not a folder." : "does not exist.")};
+    return Outcome::refused(
+        Alert{"Failed to Export Gutenprint XML",
+              "\"" + folder + "\" " + (exists ? "is not a folder." : "does not exist.")});
 }
 
 }  // namespace sg::cli

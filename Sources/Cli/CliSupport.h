@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "Common/Alert.h"
+#include "Common/Outcome.h"
 
 namespace sg::cli {
 
@@ -11,8 +13,9 @@ inline constexpr int exitSuccess = 0;
 inline constexpr int exitRefused = 1;
 inline constexpr int exitUsage = 2;
 
-// Prints the alert as "<title>: <informative text>" on the standard error; returns exitRefused.
-int refuse(const Alert& alert);
+// Prints the alert as "<title>: <text>" on the standard error, after "<file>: " when the
+// refusal is about a file the user named; returns exitRefused.
+int refuse(const Alert& alert, std::string_view fileName = {});
 
 // Writes the text to the standard output as it stands; exitRefused when that fails.
 int printText(const std::string& text);
@@ -24,6 +27,6 @@ int emitFile(const std::string& text, const std::string& output);
 // The refusal of a Gutenprint export folder that is not an existing folder. The export says
 // nothing about a folder that is gone (a dialog just showed it); a script has nobody to notice,
 // so the commands check it before anything is written.
-Outcome gutenprintFolderRefusal(const std::string& folder);
+Outcome checkGutenprintFolder(const std::string& folder);
 
 }  // namespace sg::cli

@@ -4,7 +4,7 @@
 #include "Cli/CliSupport.h"
 #include "Cli/Commands.h"
 #include "QuadFiles/GutenprintExport.h"
-#include "QuadFiles/QuadDataFile.h"
+#include "QuadFiles/QuadFile.h"
 
 namespace sg::cli {
 namespace {
@@ -15,16 +15,17 @@ struct GutenprintOptions {
 };
 
 int runGutenprint(const GutenprintOptions& options) {
-    const auto file = QuadDataFile::load(options.input);
+    const Result<QuadFile> file = QuadFile::load(options.input);
     if (!file) {
-        return refuse(file.error());
+        return refuse(file.refusal(), options.input);
     }
-    if (const Outcome refused = gutenprintFolderRefusal(options.folder)) {
-        return refuse(*refused);
+    if (const Outcome checked = checkGutenprintFolder(options.folder); checked.isRefused()) {
+        return refuse(*checked.alert());
     }
-    if (const Outcome failure = exportGutenprintXML(file.value().inputQuadCurveArray,
-                                                    file.value().inkList, options.folder)) {
-        return refuse(*failure);
+    const Outcome exported =
+        exportGutenprintXml(file.value().curve(), file.value().labels(), options.folder);
+    if (exported.isRefused()) {
+        return refuse(*exported.alert());
     }
     return exitSuccess;
 }

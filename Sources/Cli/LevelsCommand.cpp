@@ -38,33 +38,35 @@ CLI::Validator selectionFraction() {
 // zeroed first values exactly when they would there.
 int runLevels(const LevelsOptions& options) {
     QuadLevelsTool tool;
-    if (const Outcome failure = tool.loadQuadFile(options.input)) {
-        return refuse(*failure);
+    if (const Outcome loaded = tool.loadQuadFile(options.input); loaded.isRefused()) {
+        return refuse(*loaded.alert(), options.input);
     }
     // Refused before anything is written.
     if (!options.gutenprintFolder.empty()) {
-        if (const Outcome failure = gutenprintFolderRefusal(options.gutenprintFolder)) {
-            return refuse(*failure);
+        if (const Outcome checked = checkGutenprintFolder(options.gutenprintFolder);
+            checked.isRefused()) {
+            return refuse(*checked.alert());
         }
     }
 
     tool.setSelection(options.start, options.end);
 
     int saveStatus = exitSuccess;
-    const Outcome saveFailure = tool.saveQuadFile(
+    const Outcome saved = tool.saveTrimmedCurve(
         [&](std::string_view text) -> Outcome {
             saveStatus = emitFile(std::string(text), options.output);
-            // emitFile has told the user already; any alert keeps the tool unchanged.
-            return saveStatus == exitSuccess ? Outcome() : Outcome(Alert{});
+            // emitFile has told the user already; the refusal keeps the tool unchanged.
+            return saveStatus == exitSuccess ? Outcome() : Outcome::refused(Alert{});
         },
         options.zeroFirst);
-    if (saveFailure) {
+    if (saved.isRefused()) {
         return saveStatus;
     }
 
     if (!options.gutenprintFolder.empty()) {
-        if (const Outcome failure = tool.exportGutenprint(options.gutenprintFolder)) {
-            return refuse(*failure);
+        if (const Outcome exported = tool.exportGutenprintXml(options.gutenprintFolder);
+            exported.isRefused()) {
+            return refuse(*exported.alert());
         }
     }
     return exitSuccess;

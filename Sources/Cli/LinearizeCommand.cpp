@@ -3,16 +3,16 @@
 // The file it writes is byte-identical to the tool's save for the same settings because it
 // calls the same LinearizationTool methods a user's actions reach, in this order:
 //   1. loadMeasurements(--measurements)
-//   2. setMovingAverageWindow(--window, default 0)
-//   3. setSplineSmoothingPercentage(--spline, default 1)
+//   2. setAveragingWindow(--window, default 0)
+//   3. setSplineSetting(--spline, default 1)
 //   4. setControlPoint(shadow, then midtone, then highlight) for each point given; a point
 //      whose new input would cross a point not yet moved waits until that one has moved, as
 //      a user would move them
 //   5. loadQuadFile(--quad)
-//   6. saveLinearizedCurveFile(--output, notes), or linearizedQuadFileText(notes) for the
+//   6. saveLinearizedCurve(--output, notes), or linearizedFileText(notes) for the
 //      standard output; the notes are the curve file's own, or the text of --notes-file as
 //      it stands
-//   7. exportGutenprintXML(--gutenprint) when given
+//   7. exportGutenprintXml(--gutenprint) when given
 // The result depends only on the settings reached, not on the order they were made in: each
 // action recomputes the correction and the linearization from scratch.
 
@@ -79,7 +79,8 @@ Outcome setControlPoints(LinearizationTool& tool, std::vector<ControlPointSettin
     while (!pending.empty()) {
         std::vector<ControlPointSetting> waiting;
         for (const ControlPointSetting& point : pending) {
-            if (Outcome outcome = tool.setControlPoint(point.which, point.input, point.slider)) {
+            Outcome outcome = tool.setControlPoint(point.which, point.input, point.slider);
+            if (outcome.isRefused()) {
                 refusal = std::move(outcome);
                 waiting.push_back(point);
             }
@@ -89,21 +90,22 @@ Outcome setControlPoints(LinearizationTool& tool, std::vector<ControlPointSettin
         }
         pending = std::move(waiting);
     }
-    return std::nullopt;
+    return {};
 }
 
 int runLinearize(const LinearizeOptions& options) {
     // Everything that can be checked before the work starts is, so a refusal writes nothing.
     if (!options.gutenprint.empty()) {
-        if (const Outcome refused = gutenprintFolderRefusal(options.gutenprint)) {
-            return refuse(*refused);
+        if (const Outcome checked = checkGutenprintFolder(options.gutenprint);
+            checked.isRefused()) {
+            return refuse(*checked.alert());
         }
     }
     std::optional<std::string> notesText;
     if (!options.notesFile.empty()) {
-        auto text = readTextFile(options.notesFile);
+        Result<std::string> text = readTextFile(options.notesFile);
         if (!text) {
-            return refuse(Alert{"Failed to Read Notes", text.error()});
+            return refuse(text.refusal(), options.notesFile);
         }
         notesText = std::move(text).value();
     }
@@ -119,34 +121,35 @@ int runLinearize(const LinearizeOptions& options) {
     }
 
     LinearizationTool tool;
-    if (const Outcome refused = tool.loadMeasurements(options.measurements)) {
-        return refuse(*refused);
+    if (const Outcome loaded = tool.loadMeasurements(options.measurements); loaded.isRefused()) {
+        return refuse(*loaded.alert(), options.measurements);
     }
-    tool.setMovingAverageWindow(options.window);
-    tool.setSplineSmoothingPercentage(options.spline);
-    if (const Outcome refused = setControlPoints(tool, points)) {
-        return refuse(*refused);
+    tool.setAveragingWindow(options.window);
+    tool.setSplineSetting(options.spline);
+    if (const Outcome moved = setControlPoints(tool, points); moved.isRefused()) {
+        return refuse(*moved.alert());
     }
-    if (const Outcome refused = tool.loadQuadFile(options.quad)) {
-        return refuse(*refused);
+    if (const Outcome loaded = tool.loadQuadFile(options.quad); !loaded.isDone()) {
+        return refuse(*loaded.alert(), options.quad);
     }
-    const std::string notes =
-        notesText.value_or(tool.currentQuadFile()->processNotes.value_or(std::string()));
+    const std::string notes = notesText.value_or(tool.curveFile()->notes());
 
     if (options.output.empty() || options.output == "-") {
-        const Result<std::string> text = tool.linearizedQuadFileText(notes);
+        const Result<std::string> text = tool.linearizedFileText(notes);
         if (!text) {
-            return refuse(text.error());
+            return refuse(text.refusal());
         }
         if (printText(text.value()) != exitSuccess) {
             return exitRefused;
         }
-    } else if (const Outcome refused = tool.saveLinearizedCurveFile(options.output, notes)) {
-        return refuse(*refused);
+    } else if (const Outcome saved = tool.saveLinearizedCurve(options.output, notes);
+               saved.isRefused()) {
+        return refuse(*saved.alert());
     }
     if (!options.gutenprint.empty()) {
-        if (const Outcome refused = tool.exportGutenprintXML(options.gutenprint)) {
-            return refuse(*refused);
+        if (const Outcome exported = tool.exportGutenprintXml(options.gutenprint);
+            exported.isRefused()) {
+            return refuse(*exported.alert());
         }
     }
     return exitSuccess;

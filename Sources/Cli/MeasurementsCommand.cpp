@@ -4,7 +4,7 @@
 #include "Cli/CliSupport.h"
 #include "Cli/Commands.h"
 #include "Common/Numbers.h"
-#include "MeasurementData/MeasurementDataFile.h"
+#include "MeasurementData/MeasurementFile.h"
 
 namespace sg::cli {
 namespace {
@@ -15,20 +15,18 @@ struct MeasurementsOptions {
 };
 
 int runMeasurements(const MeasurementsOptions& options) {
-    const auto file = MeasurementDataFile::load(options.input);
+    const Result<MeasurementFile> file = MeasurementFile::load(options.input);
     if (!file) {
-        return refuse(file.error());
+        return refuse(file.refusal(), options.input);
     }
-    // A script has no tool to keep a flag for; a fresh one per run, as at start-up.
-    bool measurementDataLoadingError = true;
-    const auto series =
-        options.automatic
-            ? loadAutomaticMeasurementSeries(file.value(), measurementDataLoadingError)
-            : loadMeasurementSeries(file.value(), measurementDataLoadingError);
+    const Result<std::vector<double>> series = options.automatic
+                                                   ? readSeparationChartSeries(file.value())
+                                                   : readLinearizationSeries(file.value());
     if (!series) {
-        return refuse(series.error());
+        return refuse(series.refusal(), options.input);
     }
-    std::string text = file.value().detectFileType() + '\n';
+    // A series always comes from a recognised format.
+    std::string text = std::string(measurementFormatName(*file.value().detectFormat())) + '\n';
     for (const double value : series.value()) {
         text += formatShortest(value);
         text += '\n';

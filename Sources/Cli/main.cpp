@@ -3,6 +3,7 @@
 #include "Cli/CliSupport.h"
 #include "Cli/Commands.h"
 #include "Common/Diagnostics.h"
+#include "Common/Version.h"
 
 int main(int argc, char** argv) {
     // The core's diagnostic lines would mix with a file written to the standard output.
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
 
     CLI::App app{"Silvergrain: make, linearize and rescale QuadToneRIP .quad curve files",
                  "silvergrain-cli"};
-    app.set_version_flag("--version", std::string("silvergrain-cli ") + SILVERGRAIN_VERSION);
+    app.set_version_flag("--version", "silvergrain-cli " + std::string(sg::silvergrainVersion));
     app.require_subcommand(1);
 
     int exitCode = sg::cli::exitSuccess;

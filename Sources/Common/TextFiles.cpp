@@ -96,12 +96,15 @@ std::string systemReason(int error) {
     return std::strerror(error);
 }
 
+Alert readFailure(std::string reason) {
+    return Alert{"Failed to Read File", std::move(reason)};
+}
+
 }  // namespace
 
-Result<std::string, std::string> decodeText(std::string_view bytes) {
+Result<std::string> decodeText(std::string_view bytes) {
     if (bytes.find('\0') != std::string_view::npos) {
-        return Result<std::string, std::string>::failure(
-            "The file holds a NUL byte, so it is not a text file.");
+        return readFailure("The file holds a NUL byte, so it is not a text file.");
     }
     if (bytes.starts_with(byteOrderMark)) {
         bytes.remove_prefix(byteOrderMark.size());
@@ -112,33 +115,32 @@ Result<std::string, std::string> decodeText(std::string_view bytes) {
     return decodeWindows1252(bytes);
 }
 
-Result<std::string, std::string> readFileBytes(const std::filesystem::path& path) {
-    using R = Result<std::string, std::string>;
+Result<std::string> readFileBytes(const std::filesystem::path& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        return R::failure("The file could not be read: it is a folder.");
+        return readFailure("The file could not be read: it is a folder.");
     }
     std::ifstream stream(path, std::ios::binary);
     if (!stream) {
-        return R::failure("The file could not be read: " + systemReason(errno) + ".");
+        return readFailure("The file could not be read: " + systemReason(errno) + ".");
     }
     stream.seekg(0, std::ios::end);
     const std::streamoff size = stream.tellg();
     if (size < 0) {
-        return R::failure("The file could not be read.");
+        return readFailure("The file could not be read.");
     }
     if (static_cast<std::uintmax_t>(size) > maximumTextFileSize) {
-        return R::failure("The file is larger than 64 MiB.");
+        return readFailure("The file is larger than 64 MiB.");
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
     stream.seekg(0, std::ios::beg);
     if (!stream.read(bytes.data(), size)) {
-        return R::failure("The file could not be read: " + systemReason(errno) + ".");
+        return readFailure("The file could not be read: " + systemReason(errno) + ".");
     }
     return bytes;
 }
 
-Result<std::string, std::string> readTextFile(const std::filesystem::path& path) {
+Result<std::string> readTextFile(const std::filesystem::path& path) {
     auto bytes = readFileBytes(path);
     if (!bytes) {
         return bytes;
@@ -146,6 +148,9 @@ Result<std::string, std::string> readTextFile(const std::filesystem::path& path)
     return decodeText(bytes.value());
 }
 
+namespace {
+
+// Writes through a temporary file beside the target; the reason when it fails.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& path,
                                                std::string_view text) {
     const std::filesystem::path folder =
@@ -190,12 +195,15 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
     return std::nullopt;
 }
 
+}  // namespace
+
 Outcome saveTextFile(const std::filesystem::path& path, std::string_view text) {
     if (auto reason = writeFileAtomically(path, text)) {
-        return Alert{"Failed to Save",
-                     "\"" + fileNameOf(path) + "\" could not be written: " + *reason + "."};
+        return Outcome::refused(
+            Alert{"Failed to Save",
+                  "\"" + fileNameOf(path) + "\" could not be written: " + *reason + "."});
     }
-    return std::nullopt;
+    return {};
 }
 
 std::string fileNameOf(const std::filesystem::path& path) {

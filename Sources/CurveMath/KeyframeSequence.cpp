@@ -30,7 +30,7 @@ double endSlope(double h0, double h1, double d0, double d1) {
 }  // namespace
 
 KeyframeSequence::KeyframeSequence(const std::vector<double>& times,
-                                   const std::vector<double>& values, InterpolationMode mode)
+                                   const std::vector<double>& values, Interpolation mode)
     : mode_(mode) {
     const std::size_t count = std::min(times.size(), values.size());
     std::vector<std::size_t> order(count);
@@ -44,7 +44,7 @@ KeyframeSequence::KeyframeSequence(const std::vector<double>& times,
         times_.push_back(times[index]);
         values_.push_back(values[index]);
     }
-    if (mode_ == InterpolationMode::spline) {
+    if (mode_ == Interpolation::spline) {
         computeSplineSlopes();
     }
 }
@@ -96,7 +96,7 @@ double KeyframeSequence::sampleAtTime(double t) const {
     const double x1 = times_[k + 1];
     const double y0 = values_[k];
     const double y1 = values_[k + 1];
-    if (mode_ == InterpolationMode::linear) {
+    if (mode_ == Interpolation::linear) {
         return y0 + (y1 - y0) * (t - x0) / (x1 - x0);
     }
     const double h = x1 - x0;

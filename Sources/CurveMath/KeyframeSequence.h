@@ -4,7 +4,7 @@
 
 namespace sg {
 
-enum class InterpolationMode { linear, spline };
+enum class Interpolation { linear, spline };
 
 // Key values at key times, read at any time between them. "Linear" joins neighbouring keys by
 // straight lines; "Spline" is the monotone piecewise cubic Hermite interpolation with
@@ -14,7 +14,7 @@ enum class InterpolationMode { linear, spline };
 class KeyframeSequence {
 public:
     KeyframeSequence(const std::vector<double>& times, const std::vector<double>& values,
-                     InterpolationMode mode);
+                     Interpolation mode);
 
     // Requires at least one key.
     double sampleAtTime(double t) const;
@@ -23,7 +23,7 @@ private:
     std::size_t segmentAt(double t) const;
     void computeSplineSlopes();
 
-    InterpolationMode mode_;
+    Interpolation mode_;
     std::vector<double> times_;
     std::vector<double> values_;
     std::vector<double> slopes_;  // spline mode only, one per key

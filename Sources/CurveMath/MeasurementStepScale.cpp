@@ -2,16 +2,16 @@
 
 namespace sg {
 
-MeasurementStepScale MeasurementStepScale::forPatchCount(std::size_t n) {
-    MeasurementStepScale result;
-    result.stepValue = (255.0 / static_cast<double>(n - 1)) / 255.0;
-    result.scale.reserve(n);
+std::vector<double> measurementStepScale(std::size_t patchCount) {
+    const double step = (255.0 / static_cast<double>(patchCount - 1)) / 255.0;
+    std::vector<double> scale;
+    scale.reserve(patchCount);
     double x = 0.0;
-    for (std::size_t i = 0; i < n; ++i) {
-        result.scale.push_back(x);
-        x += result.stepValue;
+    for (std::size_t i = 0; i < patchCount; ++i) {
+        scale.push_back(x);
+        x += step;
     }
-    return result;
+    return scale;
 }
 
 }  // namespace sg

@@ -1,25 +1,20 @@
 #include "CurveTools/CurveLimiter.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <utility>
 
+#include "Common/InkScale.h"
 #include "Common/Numbers.h"
-#include "CurveMath/LumoInterpolateD.h"
+#include "CurveMath/Resample.h"
 
 namespace sg {
-namespace {
 
-constexpr int highestLevel = 255;
-constexpr std::size_t levelCount = 256;
+CurveLimiter::CurveLimiter() : CurveLimiter(builtInRampCurve(), 0, static_cast<int>(lastLevel)) {}
 
-}  // namespace
-
-CurveLimiter::CurveLimiter() : CurveLimiter(builtInRampCurve(), 0, highestLevel) {}
-
-CurveLimiter::CurveLimiter(QuadCurve curve, int low, int high) : inputCurve(std::move(curve)) {
-    setLimits(low, high);
+CurveLimiter::CurveLimiter(QuadCurve curve, int lowLevel, int highLevel)
+    : curve_(std::move(curve)) {
+    setLimits(lowLevel, highLevel);
 }
 
 QuadCurve CurveLimiter::builtInRampCurve() {
@@ -30,51 +25,55 @@ QuadCurve CurveLimiter::builtInRampCurve() {
     return curve;
 }
 
-int CurveLimiter::lowLimitForSelection(double start) {
+int CurveLimiter::lowLevelForSelection(double start) {
     return static_cast<int>(clampedFraction(start) * 255.0);
 }
 
-int CurveLimiter::highLimitForSelection(double end) {
+int CurveLimiter::highLevelForSelection(double end) {
     return static_cast<int>(clampedFraction(end) * 256.0);
 }
 
-void CurveLimiter::setLimits(int low, int high) {
-    high = std::clamp(high, 0, highestLevel);
-    low = std::clamp(low, 0, high);
+void CurveLimiter::setLimits(int lowLevel, int highLevel) {
+    const int high = std::clamp(highLevel, 0, static_cast<int>(lastLevel));
+    const int low = std::clamp(lowLevel, 0, high);
     const auto span = static_cast<std::size_t>(high - low);
 
-    std::vector<double> xValues;
-    xValues.reserve(span + 1);
+    std::vector<double> positions;
+    positions.reserve(span + 1);
     for (std::size_t k = 0; k <= span; ++k) {
         // With a single level there is nothing to normalise by; its one position is 0.
-        xValues.push_back(span == 0 ? 0.0 : static_cast<double>(k) / static_cast<double>(span));
+        positions.push_back(span == 0 ? 0.0 : static_cast<double>(k) / static_cast<double>(span));
     }
 
-    QuadCurve parts;
-    QuadCurve results;
-    parts.reserve(inputCurve.size());
-    results.reserve(inputCurve.size());
-    for (const std::vector<double>& channel : inputCurve) {
+    QuadCurve trimmed;
+    trimmed.reserve(curve_.size());
+    for (const std::vector<double>& channel : curve_) {
         std::vector<double> part;
         part.reserve(span + 1);
-        for (std::size_t level = static_cast<std::size_t>(low);
-             level <= static_cast<std::size_t>(high); ++level) {
+        for (auto level = static_cast<std::size_t>(low); level <= static_cast<std::size_t>(high);
+             ++level) {
             // Loaded channels always hold 256 values; a short one reads as 0 beyond its end.
             part.push_back(level < channel.size() ? channel[level] : 0.0);
         }
         if (span == 0) {
-            results.emplace_back(levelCount, part.front());
+            trimmed.emplace_back(levelCount, part.front());
         } else {
-            results.push_back(LumoInterpolateD(xValues, part, "Linear", 256.0).outputArray);
+            trimmed.push_back(
+                resample(positions, part, Interpolation::linear, static_cast<double>(levelCount)));
         }
-        parts.push_back(std::move(part));
     }
 
-    mainLowLimit = low;
-    mainHighLimit = high;
-    limitXValues = std::move(xValues);
-    outputLimitCurve = std::move(parts);
-    limitedCurves = std::move(results);
+    lowLevel_ = low;
+    highLevel_ = high;
+    trimmedCurve_ = std::move(trimmed);
+}
+
+void CurveLimiter::zeroFirstValues() {
+    for (std::vector<double>& channel : trimmedCurve_) {
+        if (!channel.empty()) {
+            channel.front() = 0.0;
+        }
+    }
 }
 
 }  // namespace sg

@@ -5,32 +5,38 @@
 namespace sg {
 
 // Trims a curve on its input axis like a levels control: every channel is replaced by its part
-// between the input levels mainLowLimit and mainHighLimit, stretched over 256 levels with the
-// "Linear" resampling (output level k reads input position low + k/256 * (high - low)).
+// between the input levels lowLevel and highLevel, stretched over 256 levels with the "Linear"
+// resampling (output level k reads input position low + k/256 * (high - low)).
 class CurveLimiter {
 public:
     // The built-in curve shown before any file is loaded: a straight ramp i * 256 on the first
     // of eight channels, the other seven at 0; limits 0 and 255.
     CurveLimiter();
-    CurveLimiter(QuadCurve curve, int low, int high);
+    CurveLimiter(QuadCurve curve, int lowLevel, int highLevel);
 
     // Recomputes the result for new limits. high is capped at 255 and low kept within
     // 0..high. With low == high the one level's value is repeated over all 256 entries.
-    void setLimits(int low, int high);
+    void setLimits(int lowLevel, int highLevel);
 
     // From the range slider's selection fractions (0..1) to the limits: the start is scaled
     // by 255 and the end by 256, each truncated (a full selection gives 0 and 255).
-    static int lowLimitForSelection(double start);
-    static int highLimitForSelection(double end);
+    static int lowLevelForSelection(double start);
+    static int highLevelForSelection(double end);
 
     static QuadCurve builtInRampCurve();
 
-    QuadCurve inputCurve;
-    int mainHighLimit = 255;
-    int mainLowLimit = 0;
-    QuadCurve outputLimitCurve;
-    std::vector<double> limitXValues;
-    QuadCurve limitedCurves;
+    const QuadCurve& curve() const { return curve_; }
+    int lowLevel() const { return lowLevel_; }
+    int highLevel() const { return highLevel_; }
+    const QuadCurve& trimmedCurve() const { return trimmedCurve_; }
+    // The stored result with the first value of every channel set to 0.
+    void zeroFirstValues();
+
+private:
+    QuadCurve curve_;
+    int lowLevel_ = 0;
+    int highLevel_ = 255;
+    QuadCurve trimmedCurve_;
 };
 
 }  // namespace sg

@@ -8,80 +8,67 @@
 #include "QuadFiles/GutenprintExport.h"
 
 namespace sg {
-namespace {
-
-QuadCurve withFirstValuesZeroed(QuadCurve curve) {
-    for (std::vector<double>& channel : curve) {
-        if (!channel.empty()) {
-            channel.front() = 0.0;
-        }
-    }
-    return curve;
-}
-
-}  // namespace
 
 Outcome QuadLevelsTool::loadQuadFile(const std::filesystem::path& path) {
-    Result<QuadDataFile> loaded = QuadDataFile::load(path);
+    Result<QuadFile> loaded = QuadFile::load(path);
     if (!loaded) {
-        return loaded.error();
+        return Outcome::refused(loaded.refusal());
     }
-    QuadDataFile file = std::move(loaded).value();
-    CurveLimiter limiter(file.inputQuadCurveArray,
-                         CurveLimiter::lowLimitForSelection(selectionStart_),
-                         CurveLimiter::highLimitForSelection(selectionEnd_));
-    curveLimiter_ = std::move(limiter);
-    currentFile_ = std::move(file);
-    return std::nullopt;
+    QuadFile file = std::move(loaded).value();
+    limiter_ = CurveLimiter(file.curve(), CurveLimiter::lowLevelForSelection(selectionStart_),
+                            CurveLimiter::highLevelForSelection(selectionEnd_));
+    curveFile_ = std::move(file);
+    return {};
 }
 
 void QuadLevelsTool::setSelection(double start, double end) {
     selectionStart_ = clampedFraction(start);
     selectionEnd_ = std::max(selectionStart_, clampedFraction(end));
-    curveLimiter_.setLimits(CurveLimiter::lowLimitForSelection(selectionStart_),
-                            CurveLimiter::highLimitForSelection(selectionEnd_));
+    limiter_.setLimits(CurveLimiter::lowLevelForSelection(selectionStart_),
+                       CurveLimiter::highLevelForSelection(selectionEnd_));
 }
 
-LevelLabels QuadLevelsTool::levelLabels(bool displayAsPigment) const {
-    if (displayAsPigment) {
+LevelLabels QuadLevelsTool::levelLabels(bool asPercent) const {
+    if (asPercent) {
         return {selectionStart_ * 100.0, selectionEnd_ * 100.0};
     }
     return {(1.0 - selectionStart_) * 255.0, (1.0 - selectionEnd_) * 255.0};
 }
 
-std::optional<std::string> QuadLevelsTool::quadFileText(bool zeroFirst) const {
-    if (!hasFileToSave()) {
-        return std::nullopt;
+std::string QuadLevelsTool::trimmedFileText(bool zeroFirst) const {
+    if (!zeroFirst) {
+        return curveFile_->textWith(limiter_.trimmedCurve());
     }
-    const QuadCurve& result = curveLimiter_.limitedCurves;
-    return currentFile_->quadFileText(zeroFirst ? withFirstValuesZeroed(result) : result);
+    CurveLimiter zeroed = limiter_;
+    zeroed.zeroFirstValues();
+    return curveFile_->textWith(zeroed.trimmedCurve());
 }
 
-Outcome QuadLevelsTool::saveQuadFile(const std::function<Outcome(std::string_view)>& writeText,
-                                     bool zeroFirst) {
-    const std::optional<std::string> text = quadFileText(zeroFirst);
-    if (!text) {
-        return std::nullopt;
+Outcome QuadLevelsTool::saveTrimmedCurve(const std::function<Outcome(std::string_view)>& write,
+                                         bool zeroFirst) {
+    if (!canSave()) {
+        return {};
     }
-    if (Outcome failure = writeText(*text)) {
-        return failure;
+    const Outcome written = write(trimmedFileText(zeroFirst));
+    if (written.isRefused()) {
+        return written;
     }
     if (zeroFirst) {
-        curveLimiter_.limitedCurves = withFirstValuesZeroed(std::move(curveLimiter_.limitedCurves));
+        limiter_.zeroFirstValues();
     }
-    return std::nullopt;
+    return {};
 }
 
-Outcome QuadLevelsTool::saveQuadFile(const std::filesystem::path& path, bool zeroFirst) {
-    return saveQuadFile([&path](std::string_view text) { return saveTextFile(path, text); },
-                        zeroFirst);
+Outcome QuadLevelsTool::saveTrimmedCurve(const std::filesystem::path& path, bool zeroFirst) {
+    return saveTrimmedCurve([&path](std::string_view text) { return saveTextFile(path, text); },
+                            zeroFirst);
 }
 
-Outcome QuadLevelsTool::exportGutenprint(const std::filesystem::path& folder) const {
-    if (!hasFileToSave()) {
-        return std::nullopt;
+Outcome QuadLevelsTool::exportGutenprintXml(const std::filesystem::path& folder) const {
+    if (!canSave()) {
+        return {};
     }
-    return exportGutenprintXML(curveLimiter_.limitedCurves, currentFile_->inkList, folder);
+    return ::sg::exportGutenprintXml(limiter_.trimmedCurve(), curveFile_->labels(), folder);
 }
 
 }  // namespace sg

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "Common/Alert.h"
+#include "Common/Outcome.h"
 #include "CurveTools/CurveLimiter.h"
 #include "QuadFiles/QuadCurve.h"
-#include "QuadFiles/QuadDataFile.h"
+#include "QuadFiles/QuadFile.h"
 
 namespace sg {
 
@@ -27,11 +27,7 @@ struct LevelLabels {
 // Before a file is loaded the tool shows the built-in ramp curve and has nothing to save.
 class QuadLevelsTool {
 public:
-    QuadLevelsTool() = default;
-
     // Loads a .quad file and trims it with the current selection (the selection is kept).
-    // A refused file leaves the tool unchanged and returns the "Failed to Load Quad File"
-    // alert.
     Outcome loadQuadFile(const std::filesystem::path& path);
 
     // The range slider moved. Fractions outside 0..1 are clamped, and the end is never
@@ -40,37 +36,36 @@ public:
     double selectionStart() const { return selectionStart_; }
     double selectionEnd() const { return selectionEnd_; }
 
-    int lowLimit() const { return curveLimiter_.mainLowLimit; }
-    int highLimit() const { return curveLimiter_.mainHighLimit; }
-    const QuadCurve& limitedCurves() const { return curveLimiter_.limitedCurves; }
-    const CurveLimiter& curveLimiter() const { return curveLimiter_; }
+    int lowLevel() const { return limiter_.lowLevel(); }
+    int highLevel() const { return limiter_.highLevel(); }
+    const QuadCurve& trimmedCurve() const { return limiter_.trimmedCurve(); }
 
     // The read-outs of the selection: as percent of the input (0 at the white end) when
-    // displayAsPigment is on, else as gray levels (255 for white).
-    LevelLabels levelLabels(bool displayAsPigment) const;
+    // asPercent is on, else as gray levels (255 for white).
+    LevelLabels levelLabels(bool asPercent) const;
 
-    const std::optional<QuadDataFile>& currentFile() const { return currentFile_; }
-    bool hasFileToSave() const { return currentFile_ && !currentFile_->inkList.empty(); }
+    const std::optional<QuadFile>& curveFile() const { return curveFile_; }
+    bool canSave() const { return curveFile_.has_value(); }
 
     // The text a save writes; with zeroFirst the first value of every channel is 0.
-    // Nothing before a file is loaded.
-    std::optional<std::string> quadFileText(bool zeroFirst) const;
+    // Requires canSave().
+    std::string trimmedFileText(bool zeroFirst) const;
 
-    // Saves the result through writeText (which returns the failure alert, if any). After a
-    // successful write with zeroFirst, the stored result keeps its zeroed first values until
-    // the selection next changes, so a later save or export writes them too. Before a file
-    // is loaded nothing is written and nothing is returned.
-    Outcome saveQuadFile(const std::function<Outcome(std::string_view)>& writeText, bool zeroFirst);
-    // The same, written to `path` through the atomic writer ("Failed to Save" on failure).
-    Outcome saveQuadFile(const std::filesystem::path& path, bool zeroFirst);
+    // Saves the result through `write` (which says whether the text was written). After a
+    // good write with zeroFirst, the stored result keeps its zeroed first values until the
+    // selection next changes, so a later save or export writes them too. Before a file is
+    // loaded nothing is written.
+    Outcome saveTrimmedCurve(const std::function<Outcome(std::string_view)>& write, bool zeroFirst);
+    // The same, written to `path` through the atomic writer.
+    Outcome saveTrimmedCurve(const std::filesystem::path& path, bool zeroFirst);
 
     // Exports the current result with the loaded file's channel labels into `folder`.
     // Nothing before a file is loaded.
-    Outcome exportGutenprint(const std::filesystem::path& folder) const;
+    Outcome exportGutenprintXml(const std::filesystem::path& folder) const;
 
 private:
-    CurveLimiter curveLimiter_;
-    std::optional<QuadDataFile> currentFile_;
+    CurveLimiter limiter_;
+    std::optional<QuadFile> curveFile_;
     double selectionStart_ = 0.0;
     double selectionEnd_ = 1.0;
 };

@@ -4,33 +4,23 @@
 #include <cmath>
 #include <cstddef>
 
+#include "Common/InkScale.h"
 #include "CurveMath/ClosestValue.h"
-#include "CurveMath/LumoInterpolateD.h"
 #include "CurveMath/MeasurementStepScale.h"
+#include "CurveMath/Resample.h"
+#include "MeasurementData/Lightness.h"
 #include "MeasurementData/MovingAverage.h"
 #include "MeasurementData/SplineSmoother.h"
 
 namespace sg {
-namespace {
 
-constexpr double curveSteps = 256.0;
-
-}  // namespace
-
-double measuredDmaxFromLabL(double labL) {
-    double luminance;
-    if (labL >= 8.0) {
-        const double f = (labL + 16.0) / 116.0;
-        luminance = f * f * f;
-    } else {
-        luminance = labL * 27.0 / 24389.0;
-    }
-    return -std::log10(luminance);
+double densityFromLightness(double lightness) {
+    return -std::log10(luminanceFromLightness(lightness));
 }
 
-std::vector<double> correctionPositions(const std::vector<double>& densitiesToCorrect,
+std::vector<double> correctionPositions(const std::vector<double>& response,
                                         const std::vector<double>& targets) {
-    const std::vector<double>& d = densitiesToCorrect;
+    const std::vector<double>& d = response;
     std::vector<double> result;
     if (targets.empty()) {
         return result;
@@ -80,34 +70,41 @@ std::vector<double> correctionPositions(const std::vector<double>& densitiesToCo
     return result;
 }
 
-void CorrectionCurve::runCorrectionPipeline(MeasuredValues& measuredValues,
-                                            ManualCurveControl& control, int windowSize,
-                                            double splinePercent) {
-    const std::vector<double>& labL = *measuredValues.measuredLabL;
-    const MeasurementStepScale stepScale = MeasurementStepScale::forPatchCount(labL.size());
+void CorrectionCurve::run(const std::vector<double>& lightness, ToneControlPoints& controlPoints,
+                          int windowSize, double splineArgument) {
+    const auto steps = static_cast<double>(levelCount);
     const std::vector<double> resampled =
-        LumoInterpolateD(stepScale.scale, labL, "Linear", curveSteps).outputArray;
+        resample(measurementStepScale(lightness.size()), lightness, Interpolation::linear, steps);
 
-    measuredValues.originalInterpolatedMeasuredValues = resampled;
-    measuredValues.originalInterpolatedMeasuredValues[255] = labL.back();
+    resampledLightness = resampled;
+    resampledLightness[lastLevel] = lightness.back();
 
-    const std::vector<double> averaged =
-        MovingAverage(measuredValues.originalInterpolatedMeasuredValues, windowSize).averageValues;
     const std::vector<double> smoothed =
-        SplineSmoother(averaged, splinePercent).splineSmoothedOutputArray;
+        splineSmoothed(movingAverage(resampledLightness, windowSize), splineArgument);
 
-    measuredDmax = measuredDmaxFromLabL(labL.back());
+    maximumDensity = densityFromLightness(lightness.back());
 
+    // The 86 smoothed values back onto 256 levels, as keys at 1, 2, ... 86.
     std::vector<double> keyPositions;
     keyPositions.reserve(smoothed.size());
     for (std::size_t i = 1; i <= smoothed.size(); ++i) {
         keyPositions.push_back(static_cast<double>(i));
     }
-    densitiesToCorrect = LumoInterpolateD(keyPositions, smoothed, "Spline", curveSteps).outputArray;
+    smoothedResponse = resample(keyPositions, smoothed, Interpolation::spline, steps);
 
-    linearTargetArray = makeLinearTarget(resampled);
-    makeFinalTarget(control);
-    correctionCurveArray = makeCorrectionCurve();
+    linearTarget = makeLinearTarget(resampled);
+    retarget(controlPoints);
+}
+
+void CorrectionCurve::retarget(ToneControlPoints& controlPoints) {
+    controlPoints.updateKeys();
+    const std::vector<double> curve = controlPoints.sampledCurve();
+    target.clear();
+    target.reserve(curve.size());
+    for (const double point : curve) {
+        target.push_back(point * slope + intercept);
+    }
+    positions = correctionPositions(smoothedResponse, target);
 }
 
 std::vector<double> CorrectionCurve::makeLinearTarget(const std::vector<double>& series) {
@@ -120,29 +117,14 @@ std::vector<double> CorrectionCurve::makeLinearTarget(const std::vector<double>&
     intercept = hi;
     slope = (lo - hi) / 100.0;
     const std::size_t n = series.size();
-    std::vector<double> target;
-    target.reserve(n);
+    std::vector<double> line;
+    line.reserve(n);
     const double step = 100.0 / static_cast<double>(n - 1);
     for (std::size_t i = 0; i < n; ++i) {
-        target.push_back(static_cast<double>(i) * step * slope + intercept);
+        line.push_back(static_cast<double>(i) * step * slope + intercept);
     }
-    target[std::min<std::size_t>(255, n - 1)] = lo;
-    return target;
-}
-
-void CorrectionCurve::makeFinalTarget(ManualCurveControl& control) {
-    control.updateControlXs();
-    control.updateControlYs();
-    control.splinedCurvePoints = control.controlCurvePoints();
-    finalTargetArray.clear();
-    finalTargetArray.reserve(control.splinedCurvePoints.size());
-    for (const double point : control.splinedCurvePoints) {
-        finalTargetArray.push_back(point * slope + intercept);
-    }
-}
-
-std::vector<double> CorrectionCurve::makeCorrectionCurve() const {
-    return correctionPositions(densitiesToCorrect, finalTargetArray);
+    line[std::min(lastLevel, n - 1)] = lo;
+    return line;
 }
 
 }  // namespace sg

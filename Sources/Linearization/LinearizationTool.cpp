@@ -4,192 +4,169 @@
 #include <utility>
 
 #include "Common/Diagnostics.h"
+#include "Common/InkScale.h"
 #include "Common/Numbers.h"
 #include "Common/TextFiles.h"
-#include "MeasurementData/MeasurementDataFile.h"
+#include "Linearization/CurveLinearization.h"
+#include "MeasurementData/MeasurementFile.h"
 #include "QuadFiles/GutenprintExport.h"
 
 namespace sg {
 namespace {
 
-Alert controlPointAlert(double shadow, double mid, double highlight) {
+Alert controlPointAlert(double shadow, double midtone, double highlight) {
     return Alert{"Invalid Control Point",
                  "The control inputs must rise from shadow to midtone to highlight, each from 1 "
                  "to 99: shadow " +
-                     formatShortest(shadow) + ", midtone " + formatShortest(mid) + ", highlight " +
-                     formatShortest(highlight) + "."};
+                     formatShortest(shadow) + ", midtone " + formatShortest(midtone) +
+                     ", highlight " + formatShortest(highlight) + "."};
+}
+
+ToneControlPoint& pointOf(ToneControlPoints& points, ControlPoint which) {
+    switch (which) {
+        case ControlPoint::shadow:
+            return points.shadow;
+        case ControlPoint::midtone:
+            return points.midtone;
+        case ControlPoint::highlight:
+            break;
+    }
+    return points.highlight;
 }
 
 }  // namespace
 
-double LinearizationTool::splineSmoothingArgument(double splineControl) {
-    return std::abs(0.32 * splineControl - 0.32);
+Alert failedToLinearizeAlert() {
+    return Alert{"Failed to Linearize",
+                 "Please load a valid quad curve file and measurement data file and try again"};
+}
+
+double LinearizationTool::splineSmoothingArgument(double splineSetting) {
+    return std::abs(0.32 * splineSetting - 0.32);
 }
 
 Outcome LinearizationTool::loadMeasurements(const std::filesystem::path& path) {
-    const Result<MeasurementDataFile> file = MeasurementDataFile::load(path);
+    const Result<MeasurementFile> file = MeasurementFile::load(path);
     if (!file) {
-        return file.error();
+        return Outcome::refused(file.refusal());
     }
-    bool loadingError = measurementDataLoadingError_;
-    Result<std::vector<double>> series = loadMeasurementSeries(file.value(), loadingError);
+    Result<std::vector<double>> series = readLinearizationSeries(file.value());
     if (!series) {
-        return series.error();
+        return Outcome::refused(series.refusal());
     }
-
-    measurementDataLoadingError_ = loadingError;
     measurementFileName_ = fileNameOf(path);
     linearity_ = LinearityReadout::fromSeries(series.value());
-    measuredValues_.measuredLabL = std::move(series).value();
-    // The smoothing follows the controls as they stand (at their start values: window 0 and
-    // spline argument 0), and a curve loaded before is linearized again: saving right away must
-    // not write a curve corrected with the previous measurement or other smoothing.
-    smoothingUpdate();
-    return std::nullopt;
+    lightness_ = std::move(series).value();
+    // The smoothing follows the controls as they stand, and a curve loaded before is
+    // linearized again: saving right away must not write a curve corrected with the previous
+    // measurement or other smoothing.
+    smooth();
+    return {};
 }
 
-void LinearizationTool::setMovingAverageWindow(int windowSize) {
-    avgWindowSize_ = windowSize;
-    if (!hasCorrectionCurve()) {
+void LinearizationTool::setAveragingWindow(int windowSize) {
+    averagingWindow_ = windowSize;
+    if (!hasCorrection()) {
         diag("No Correction Curve loaded, can not smooth with average");
         return;
     }
-    smoothingUpdate();
+    smooth();
 }
 
-void LinearizationTool::setSplineSmoothingPercentage(double splineControl) {
-    splinePercentLabel_ = splineControl;
-    if (!hasCorrectionCurve()) {
+void LinearizationTool::setSplineSetting(double splineSetting) {
+    splineSetting_ = splineSetting;
+    if (!hasCorrection()) {
         diag("No Correction Curve loaded, can not smooth with spline");
         return;
     }
-    smoothingUpdate();
+    smooth();
 }
 
 Outcome LinearizationTool::setControlPoint(ControlPoint which, double input, double sliderValue) {
-    ManualCurveControl& control = manualCurveControl_;
-    double shadow = control.shadowInput;
-    double mid = control.midInput;
-    double highlight = control.highlightInput;
-    switch (which) {
-        case ControlPoint::shadow:
-            shadow = input;
-            break;
-        case ControlPoint::midtone:
-            mid = input;
-            break;
-        case ControlPoint::highlight:
-            highlight = input;
-            break;
+    ToneControlPoints moved = controlPoints_;
+    pointOf(moved, which).input = input;
+    if (!ToneControlPoints::inputsAreOrdered(moved.shadow.input, moved.midtone.input,
+                                             moved.highlight.input)) {
+        return Outcome::refused(
+            controlPointAlert(moved.shadow.input, moved.midtone.input, moved.highlight.input));
     }
-    if (!ManualCurveControl::inputsAreOrdered(shadow, mid, highlight)) {
-        return controlPointAlert(shadow, mid, highlight);
+    if (!hasCorrection()) {
+        return {};
     }
-    if (!hasCorrectionCurve()) {
-        return std::nullopt;
-    }
-    switch (which) {
-        case ControlPoint::shadow:
-            control.shadowInput = input;
-            control.shadowControlValue = -sliderValue;
-            break;
-        case ControlPoint::midtone:
-            control.midInput = input;
-            control.midControlValue = -sliderValue;
-            break;
-        case ControlPoint::highlight:
-            control.highlightInput = input;
-            control.highlightControlValue = -sliderValue;
-            break;
-    }
-    refresh();
-    return std::nullopt;
+    pointOf(moved, which).adjustment = -sliderValue;
+    controlPoints_ = std::move(moved);
+    correction_.retarget(controlPoints_);
+    relinearize();
+    return {};
 }
 
-void LinearizationTool::resetOutputCurvePoints() {
-    ManualCurveControl& control = manualCurveControl_;
-    control.shadowInput = ManualCurveControl::defaultShadowInput;
-    control.shadowControlValue = 0.0;
-    control.midInput = ManualCurveControl::defaultMidInput;
-    control.midControlValue = 0.0;
-    control.highlightInput = ManualCurveControl::defaultHighlightInput;
-    control.highlightControlValue = 0.0;
-    control.updateControlYs();
-    control.splinedCurvePoints = control.controlCurvePoints();
-    if (!hasCorrectionCurve()) {
+void LinearizationTool::resetControlPoints() {
+    controlPoints_.shadow = {ToneControlPoints::defaultShadowInput};
+    controlPoints_.midtone = {ToneControlPoints::defaultMidtoneInput};
+    controlPoints_.highlight = {ToneControlPoints::defaultHighlightInput};
+    controlPoints_.updateKeys();
+    if (!hasCorrection()) {
         return;
     }
-    refresh();
+    correction_.retarget(controlPoints_);
+    relinearize();
 }
 
 Outcome LinearizationTool::loadQuadFile(const std::filesystem::path& path) {
-    Result<QuadDataFile> loaded = QuadDataFile::load(path);
+    Result<QuadFile> loaded = QuadFile::load(path);
     if (!loaded) {
-        return loaded.error();
+        return Outcome::refused(loaded.refusal());
     }
-    currentQuadFile_ = std::move(loaded).value();
-    if (!hasCorrectionCurve()) {
-        return failedToLinearizeAlert();
+    curveFile_ = std::move(loaded).value();
+    linearizedCurve_.reset();
+    if (!hasCorrection()) {
+        return Outcome::takenNotComputed(failedToLinearizeAlert());
     }
     relinearize();
-    return std::nullopt;
+    return {};
 }
 
-Result<std::string> LinearizationTool::linearizedQuadFileText(const std::string& notes) const {
-    if (!canSaveLinearizedCurve()) {
-        return Result<std::string>::failure(failedToLinearizeAlert());
-    }
-    QuadDataFile file = *currentQuadFile_;
-    file.processNotes = notes;
-    std::optional<std::string> text =
-        file.quadFileText(currentLinearization_->linearizedQuadCurve2DArray);
-    if (!text) {
-        return Result<std::string>::failure(failedToLinearizeAlert());
-    }
-    return std::move(*text);
-}
-
-Outcome LinearizationTool::saveLinearizedCurveFile(const std::filesystem::path& path,
-                                                   const std::string& notes) {
-    const Result<std::string> text = linearizedQuadFileText(notes);
-    if (!text) {
-        return text.error();
-    }
-    if (Outcome failure = saveTextFile(path, text.value())) {
-        return failure;
-    }
-    currentQuadFile_->processNotes = notes;
-    return std::nullopt;
-}
-
-Outcome LinearizationTool::exportGutenprintXML(const std::filesystem::path& folder) const {
-    if (!canSaveLinearizedCurve()) {
+Result<std::string> LinearizationTool::linearizedFileText(std::string_view notes) const {
+    if (!canSave()) {
         return failedToLinearizeAlert();
     }
-    return ::sg::exportGutenprintXML(currentLinearization_->linearizedQuadCurve2DArray,
-                                     currentQuadFile_->inkList, folder);
+    return curveFile_->textWith(*linearizedCurve_, notes);
 }
 
-void LinearizationTool::smoothingUpdate() {
-    correctionCurve_.runCorrectionPipeline(measuredValues_, manualCurveControl_, avgWindowSize_,
-                                           splineSmoothingArgument(splinePercentLabel_));
-    relinearize();
+Outcome LinearizationTool::saveLinearizedCurve(const std::filesystem::path& path,
+                                               const std::string& notes) {
+    const Result<std::string> text = linearizedFileText(notes);
+    if (!text) {
+        return Outcome::refused(text.refusal());
+    }
+    const Outcome saved = saveTextFile(path, text.value());
+    if (saved.isRefused()) {
+        return saved;
+    }
+    curveFile_->setNotes(notes);
+    return {};
 }
 
-void LinearizationTool::refresh() {
-    correctionCurve_.makeFinalTarget(manualCurveControl_);
-    correctionCurve_.correctionCurveArray = correctionCurve_.makeCorrectionCurve();
+Outcome LinearizationTool::exportGutenprintXml(const std::filesystem::path& folder) const {
+    if (!canSave()) {
+        return Outcome::refused(failedToLinearizeAlert());
+    }
+    return ::sg::exportGutenprintXml(*linearizedCurve_, curveFile_->labels(), folder);
+}
+
+void LinearizationTool::smooth() {
+    correction_.run(*lightness_, controlPoints_, averagingWindow_,
+                    splineSmoothingArgument(splineSetting_));
     relinearize();
 }
 
 void LinearizationTool::relinearize() {
-    if (!currentQuadFile_ || !hasCorrectionCurve()) {
+    if (!curveFile_ || !hasCorrection()) {
         return;
     }
-    Linearization linearization;
-    linearization.targetArray = *correctionCurve_.correctionCurveArray;
-    linearization.linearize(currentQuadFile_->inputQuadCurveArray, currentQuadFile_->quadHeaders);
-    currentLinearization_ = std::move(linearization);
+    linearizedCurve_ =
+        ::sg::linearizedCurve(curveFile_->curve(), *correction_.positions,
+                              levelPositions(levelStepPercent), NonNumbers::reported);
 }
 
 }  // namespace sg

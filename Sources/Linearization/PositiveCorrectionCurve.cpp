@@ -2,47 +2,37 @@
 
 #include <cstddef>
 
-#include "CurveMath/LumoInterpolateD.h"
+#include "Common/InkScale.h"
+#include "CurveMath/Resample.h"
 #include "Linearization/CorrectionCurve.h"
 
 namespace sg {
 
-void PositiveCorrectionCurve::makeDensitiesToCorrect() {
+void PositiveCorrectionCurve::recompute() {
     std::vector<double> xs;
-    xs.reserve(measuredDensities.size());
-    for (std::size_t i = 0; i < measuredDensities.size(); ++i) {
+    xs.reserve(measuredResponse.size());
+    for (std::size_t i = 0; i < measuredResponse.size(); ++i) {
         xs.push_back(static_cast<double>(i));
     }
-    densitiesToCorrect = LumoInterpolateD(xs, measuredDensities, "Linear", 256.0).outputArray;
-}
+    response =
+        resample(xs, measuredResponse, Interpolation::linear, static_cast<double>(levelCount));
 
-void PositiveCorrectionCurve::makeLinearTarget() {
-    finalTargetArray.clear();
-    const std::size_t n = densitiesToCorrect.size();
-    if (n == 0) {
+    target.clear();
+    const std::size_t n = response.size();
+    if (n > 0) {
+        const double first = response.front();
+        const double step = n > 1 ? (response.back() - first) / static_cast<double>(n - 1) : 0.0;
+        target.reserve(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            target.push_back(first + static_cast<double>(i) * step);
+        }
+    }
+
+    if (response.size() < 2) {
+        positions.reset();
         return;
     }
-    const double first = densitiesToCorrect.front();
-    const double step =
-        n > 1 ? (densitiesToCorrect.back() - first) / static_cast<double>(n - 1) : 0.0;
-    finalTargetArray.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        finalTargetArray.push_back(first + static_cast<double>(i) * step);
-    }
-}
-
-void PositiveCorrectionCurve::makeCorrectionCurve() {
-    if (densitiesToCorrect.size() < 2 || finalTargetArray.size() < 2) {
-        correctionCurveArray.reset();
-        return;
-    }
-    correctionCurveArray = correctionPositions(densitiesToCorrect, finalTargetArray);
-}
-
-void PositiveCorrectionCurve::recompute() {
-    makeDensitiesToCorrect();
-    makeLinearTarget();
-    makeCorrectionCurve();
+    positions = correctionPositions(response, target);
 }
 
 }  // namespace sg

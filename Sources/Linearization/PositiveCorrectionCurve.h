@@ -9,19 +9,17 @@ namespace sg {
 // against a straight target between its own first and last value.
 class PositiveCorrectionCurve {
 public:
-    std::vector<double> measuredDensities;
-    std::optional<std::vector<double>> correctionCurveArray;
-    std::vector<double> densitiesToCorrect;
-    std::vector<double> finalTargetArray;
+    // The measured response, one value per step of the ink.
+    std::vector<double> measuredResponse;
+    // It resampled ("Linear", against x = 0, 1, 2, ...) to 256 levels.
+    std::vector<double> response;
+    // As many values as the response, evenly from its first to its last value.
+    std::vector<double> target;
+    // The correction, input positions in percent; absent when the response has fewer than two
+    // values.
+    std::optional<std::vector<double>> positions;
 
-    // measuredDensities resampled ("Linear") to 256 values against x = 0, 1, 2, ...
-    void makeDensitiesToCorrect();
-    // As many values as densitiesToCorrect, evenly from its first to its last value.
-    void makeLinearTarget();
-    // The correction from densitiesToCorrect and finalTargetArray; absent when the response
-    // has fewer than two values.
-    void makeCorrectionCurve();
-    // The three above, in that order, as the tool runs them.
+    // All of the above from measuredResponse, in that order.
     void recompute();
 };
 

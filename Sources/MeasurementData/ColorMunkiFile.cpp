@@ -5,21 +5,23 @@
 
 #include "Common/Diagnostics.h"
 #include "MeasurementData/MeasurementCells.h"
+#include "MeasurementData/MeasurementRefusal.h"
 
 namespace sg {
 
-ColorMunkiFile::ColorMunkiFile(const std::vector<std::string>& lines) {
-    const std::size_t n = lines.size();
-    if (n == 0 || !lines.front().starts_with("Name,L*,a*,b*,")) {
-        return;
+Result<std::vector<double>> readColorMunkiLightness(const std::vector<std::string>& lines) {
+    constexpr std::string_view header = "Name,L*,a*,b*,";
+    if (!lines.front().starts_with(header)) {
+        return measurementRefusal("the header does not begin with \"" + std::string(header) + "\".",
+                                  1);
     }
-    hasBadRow = !readColumn(lines, 1, n - 1, 1, ',', allLabL);
-    if (hasBadRow) {
-        allLabL.clear();
-        return;
+    ColumnReading reading = readColumn(lines, 1, lines.size() - 1, 1, ',');
+    if (reading.unreadableRow) {
+        return std::move(*reading.unreadableRow);
     }
-    std::sort(allLabL.begin(), allLabL.end(), std::greater<>());
-    diag(numbersLine(allLabL));
+    std::sort(reading.values.begin(), reading.values.end(), std::greater<>());
+    diag(numbersLine(reading.values));
+    return std::move(reading.values);
 }
 
 }  // namespace sg

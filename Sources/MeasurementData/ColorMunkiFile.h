@@ -3,17 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "Common/Result.h"
+
 namespace sg {
 
 // A ColorMunki export: comma-separated under the header "Name,L*,a*,b*,". The patches may be
 // listed in any order; the series is sorted from the highest L* (paper white) to the lowest.
-// A row without a readable L* makes the whole file unreadable.
-class ColorMunkiFile {
-public:
-    explicit ColorMunkiFile(const std::vector<std::string>& lines);
-
-    std::vector<double> allLabL;
-    bool hasBadRow = false;
-};
+// A row without a readable L* refuses the whole file.
+Result<std::vector<double>> readColorMunkiLightness(const std::vector<std::string>& lines);
 
 }  // namespace sg

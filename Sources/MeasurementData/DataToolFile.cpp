@@ -4,12 +4,12 @@
 
 namespace sg {
 
-DataToolFile::DataToolFile(const std::vector<std::string>& lines) {
-    const std::size_t n = lines.size();
-    if (n < 3) {
-        return;
+Result<std::vector<double>> readDataToolLightness(const std::vector<std::string>& lines) {
+    ColumnReading reading = readColumn(lines, 1, lines.size() - 1, 1, '\t');
+    if (reading.unreadableRow) {
+        return std::move(*reading.unreadableRow);
     }
-    hasBadRow = !readColumn(lines, 1, n - 1, 1, '\t', allLabL);
+    return std::move(reading.values);
 }
 
 }  // namespace sg

@@ -27,33 +27,29 @@ double MeasurementAverager::repeatCount(std::size_t count) {
     return 0.0;
 }
 
-int MeasurementAverager::findSamplesPerStep() {
-    const auto n = static_cast<double>(inputMeasurements.size());
+std::optional<MeasurementAverager::WedgeLayout> MeasurementAverager::layoutFor(std::size_t count) {
+    const auto n = static_cast<double>(count);
     for (const int patches : {21, 51, 86, 101}) {
         if (isWhole(n / patches)) {
-            targetSize = patches;
-            return static_cast<int>(n / patches);
+            return WedgeLayout{patches, static_cast<int>(n / patches)};
         }
     }
     // 128 values only, not their multiples.
     if (n * 0.0078125 == 1.0) {
-        targetSize = 128;
-        return 1;
+        return WedgeLayout{128, 1};
     }
     if (isWhole(n / 129)) {
-        targetSize = 129;
-        return static_cast<int>(n / 129);
+        return WedgeLayout{129, static_cast<int>(n / 129)};
     }
     if (isWhole(n * 0.00390625)) {
-        targetSize = 256;
-        return static_cast<int>(n * 0.00390625);
+        return WedgeLayout{256, static_cast<int>(n * 0.00390625)};
     }
     diag("1.0");
-    return 1;
+    return std::nullopt;
 }
 
-bool MeasurementAverager::isGroupedByPatch(const std::vector<double>& values) const {
-    const auto s = static_cast<std::size_t>(samplesPerStep);
+bool MeasurementAverager::isGroupedByPatch(const std::vector<double>& values, int samplesPerPatch) {
+    const auto s = static_cast<std::size_t>(samplesPerPatch);
     const std::size_t m = values.size() / 2 - s / 2;
     const std::vector<double> window(values.begin() + static_cast<std::ptrdiff_t>(m),
                                      values.begin() + static_cast<std::ptrdiff_t>(m + s));
@@ -68,52 +64,37 @@ bool MeasurementAverager::isGroupedByPatch(const std::vector<double>& values) co
     return deviation < 1.0;
 }
 
+std::vector<double> MeasurementAverager::averaged(const std::vector<double>& values) {
+    const std::optional<WedgeLayout> layout = layoutFor(values.size());
+    if (!layout || layout->samplesPerPatch < 2) {
+        return {};
+    }
+    const auto patches = static_cast<std::size_t>(layout->patchCount);
+    const auto samples = static_cast<std::size_t>(layout->samplesPerPatch);
+    // A list of whole wedges, one after the other, holds sample r of patch k at k + r * patches.
+    const bool grouped = isGroupedByPatch(values, layout->samplesPerPatch);
+    if (!grouped) {
+        diag("need sorting into array before averaging");
+    }
+    std::vector<double> means;
+    means.reserve(patches);
+    for (std::size_t k = 0; k < patches; ++k) {
+        double sum = 0.0;
+        for (std::size_t r = 0; r < samples; ++r) {
+            sum += grouped ? values[k * samples + r] : values[k + r * patches];
+        }
+        means.push_back(sum / static_cast<double>(samples));
+    }
+    return means;
+}
+
 std::vector<double> MeasurementAverager::averagedIfRepeated(std::vector<double> values) {
     if (!(repeatCount(values.size()) > 1.0)) {
         return values;
     }
-    MeasurementAverager averager;
-    averager.inputMeasurements = std::move(values);
-    averager.averageMeasurements();
+    std::vector<double> means = averaged(values);
     // Lengths such as 256 pass the test but hold one sample per patch: keep the values.
-    if (averager.averagedMeasurements.empty()) {
-        return std::move(averager.inputMeasurements);
-    }
-    return std::move(averager.averagedMeasurements);
-}
-
-void MeasurementAverager::averageMeasurements() {
-    samplesPerStep = findSamplesPerStep();
-    if (samplesPerStep < 2) {
-        return;
-    }
-    if (isGroupedByPatch(inputMeasurements)) {
-        sortedInputMeasurements = inputMeasurements;
-    } else {
-        diag("need sorting into array before averaging");
-        sortedInputMeasurements.clear();
-        sortedInputMeasurements.reserve(inputMeasurements.size());
-        for (int k = 0; k < targetSize; ++k) {
-            for (int r = 0; r < samplesPerStep; ++r) {
-                sortedInputMeasurements.push_back(
-                    inputMeasurements[static_cast<std::size_t>(k + r * targetSize)]);
-            }
-        }
-    }
-    averageGroups();
-}
-
-void MeasurementAverager::averageGroups() {
-    const auto samples = static_cast<std::size_t>(samplesPerStep);
-    std::size_t next = 0;
-    for (int k = 0; k < targetSize && next + samples <= sortedInputMeasurements.size(); ++k) {
-        double sum = 0.0;
-        for (std::size_t taken = 0; taken < samples; ++taken) {
-            sum += sortedInputMeasurements[next];
-            ++next;
-        }
-        averagedMeasurements.push_back(sum / samplesPerStep);
-    }
+    return means.empty() ? values : means;
 }
 
 }  // namespace sg

@@ -2,6 +2,7 @@
 
 #include "Common/Numbers.h"
 #include "Common/Strings.h"
+#include "MeasurementData/MeasurementRefusal.h"
 
 namespace sg {
 
@@ -12,20 +13,30 @@ std::vector<std::string_view> cellsOf(std::string_view line, char separator) {
     return splitStringViews(line, separator);
 }
 
-bool readColumn(const std::vector<std::string>& lines, std::size_t first, std::size_t end,
-                std::size_t column, char separator, std::vector<double>& values) {
+Alert unreadableCell(const std::vector<std::string_view>& cells, std::size_t column,
+                     std::size_t lineIndex) {
+    const std::string columnName = "column " + std::to_string(column + 1);
+    if (column >= cells.size()) {
+        return measurementRefusal("the row has no " + columnName + ".", lineNumber(lineIndex));
+    }
+    return measurementRefusal(quoted(cells[column]) + " in " + columnName + " is not a number.",
+                              lineNumber(lineIndex));
+}
+
+ColumnReading readColumn(const std::vector<std::string>& lines, std::size_t first, std::size_t end,
+                         std::size_t column, char separator) {
+    ColumnReading reading;
     for (std::size_t row = first; row < end && row < lines.size(); ++row) {
         const std::vector<std::string_view> cells = cellsOf(lines[row], separator);
-        if (column >= cells.size()) {
-            return false;
-        }
-        const std::optional<double> value = parseDecimal(cells[column]);
+        const std::optional<double> value =
+            column < cells.size() ? parseDecimal(cells[column]) : std::nullopt;
         if (!value) {
-            return false;
+            reading.unreadableRow = unreadableCell(cells, column, row);
+            return reading;
         }
-        values.push_back(*value);
+        reading.values.push_back(*value);
     }
-    return true;
+    return reading;
 }
 
 std::string numbersLine(const std::vector<double>& values) {

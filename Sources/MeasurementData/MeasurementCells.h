@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "Common/Alert.h"
 
 namespace sg {
 
@@ -10,11 +14,22 @@ namespace sg {
 // is not part of its last cell, so CRLF files read like LF files.
 std::vector<std::string_view> cellsOf(std::string_view line, char separator);
 
-// Appends column `column` of the rows first <= row < end as numbers (decimal text with a dot,
-// the whole cell). Returns false at the first row that is too short or whose cell is not a
-// number; the values before it stay appended.
-bool readColumn(const std::vector<std::string>& lines, std::size_t first, std::size_t end,
-                std::size_t column, char separator, std::vector<double>& values);
+// The numbers of one column, read row by row until a row has none there.
+struct ColumnReading {
+    std::vector<double> values;
+    // The first row that stopped the reading (too short, or its cell not a number), as a
+    // load refusal that names its line; none when every row was read.
+    std::optional<Alert> unreadableRow;
+};
+
+// Column `column` (counted from 0) of the rows first <= row < end, each cell decimal text with
+// a dot and nothing else.
+ColumnReading readColumn(const std::vector<std::string>& lines, std::size_t first, std::size_t end,
+                         std::size_t column, char separator);
+
+// The refusal of a row whose cell `column` is missing or is not a number.
+Alert unreadableCell(const std::vector<std::string_view>& cells, std::size_t column,
+                     std::size_t lineIndex);
 
 // The values on one diagnostic line, separated by ", ".
 std::string numbersLine(const std::vector<double>& values);

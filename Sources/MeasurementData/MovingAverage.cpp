@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <functional>
-#include <utility>
 
 namespace sg {
 namespace {
@@ -18,25 +17,18 @@ double meanOf(const std::vector<double>& values, std::size_t first, std::size_t 
 
 }  // namespace
 
-MovingAverage::MovingAverage(std::vector<double> inputMeausurements, int windowSize)
-    : inputMeausurements(std::move(inputMeausurements)), windowSize(windowSize) {
-    computeMovingAverage();
-}
-
-void MovingAverage::computeMovingAverage() {
-    const std::size_t n = inputMeausurements.size();
+std::vector<double> movingAverage(const std::vector<double>& values, int windowSize) {
+    const std::size_t n = values.size();
     if (n == 0) {
-        averageValues.clear();
-        return;
+        return {};
     }
-    std::vector<double> sorted = inputMeausurements;
+    std::vector<double> sorted = values;
     std::sort(sorted.begin(), sorted.end(), std::greater<>());
-    const auto [smallest, largest] =
-        std::minmax_element(inputMeausurements.begin(), inputMeausurements.end());
+    const auto [smallest, largest] = std::minmax_element(values.begin(), values.end());
 
     std::vector<double> result;
     if (windowSize < 2) {
-        result = inputMeausurements;
+        result = values;
     } else {
         // Wider start windows would run past the data. n / 2 (not (n + 1) / 2) also keeps
         // the smallest value out of them, which keeps the result non-increasing for odd n.
@@ -61,7 +53,7 @@ void MovingAverage::computeMovingAverage() {
     }
     result.front() = *largest;
     result[std::min<std::size_t>(255, n - 1)] = *smallest;
-    averageValues = std::move(result);
+    return result;
 }
 
 }  // namespace sg

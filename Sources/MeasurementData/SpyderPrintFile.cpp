@@ -1,11 +1,12 @@
 #include "MeasurementData/SpyderPrintFile.h"
 
 #include <cmath>
+#include <optional>
 
 #include "Common/Diagnostics.h"
 #include "Common/Numbers.h"
 #include "Common/Strings.h"
-#include "MeasurementData/CIELab.h"
+#include "MeasurementData/Lightness.h"
 #include "MeasurementData/MeasurementAverager.h"
 #include "MeasurementData/MeasurementCells.h"
 #include "MeasurementData/Regex.h"
@@ -17,51 +18,54 @@ std::vector<std::string> cellsWithoutBlanks(const std::string& line) {
     return splitString(removeCharacters(line, " \r"), '\t');
 }
 
+// The column that holds L*: the second of rows of row number, L*, a* and b*, else the first.
+// A first line without a row number but with an L* value holds single values, one per line.
+std::size_t lightnessColumn(const std::string& firstLine) {
+    static const Regex singleValue("([0-9]{2})\\.([0-9]{0,2})");
+    if (!firstLine.starts_with('1') && singleValue.matches(firstLine)) {
+        return 0;
+    }
+    return cellsWithoutBlanks(firstLine).size() == 4 ? 1 : 0;
+}
+
 }  // namespace
 
-SpyderPrintFile::SpyderPrintFile(const std::vector<std::string>& lines) {
-    const std::size_t n = lines.size();
-    if (n == 0) {
-        return;
-    }
-
-    numColumns = static_cast<int>(cellsWithoutBlanks(lines.front()).size());
-    // A first line without a row number but with an L* value: single values, one per line.
-    static const Regex singleValue("([0-9]{2})\\.([0-9]{0,2})");
-    if (!lines.front().starts_with('1') && singleValue.matches(lines.front())) {
-        numColumns = 0;
-    }
-    labLIndex = numColumns == 4 ? 1 : 0;
-
-    const auto column = static_cast<std::size_t>(labLIndex);
-    for (std::size_t row = 0; row + 1 < n; ++row) {
+Result<std::vector<double>> readSpyderPrintLightness(const std::vector<std::string>& lines) {
+    const std::size_t column = lightnessColumn(lines.front());
+    std::vector<double> values;
+    std::optional<Alert> unreadableRow;
+    for (std::size_t row = 0; row + 1 < lines.size(); ++row) {
         const std::vector<std::string> cells = cellsWithoutBlanks(lines[row]);
-        if (column >= cells.size()) {
-            break;
-        }
-        const std::optional<double> value = parseDecimal(replaceAll(cells[column], ",", "."));
+        const std::optional<double> value = column < cells.size()
+                                                ? parseDecimal(replaceAll(cells[column], ",", "."))
+                                                : std::nullopt;
         if (!value) {
+            unreadableRow = unreadableCell(
+                std::vector<std::string_view>(cells.begin(), cells.end()), column, row);
             break;
         }
-        allLabL.push_back(*value);
+        values.push_back(*value);
+    }
+    if (values.empty() && unreadableRow) {
+        return std::move(*unreadableRow);
     }
 
-    if (MeasurementAverager::repeatCount(allLabL.size()) > 1.0) {
+    if (MeasurementAverager::repeatCount(values.size()) > 1.0) {
         diag("needs averaging");
     }
-    averagedLabL = MeasurementAverager::averagedIfRepeated(allLabL);
-    if (averagedLabL.empty()) {
-        return;
+    values = MeasurementAverager::averagedIfRepeated(std::move(values));
+    if (values.empty()) {
+        return values;
     }
-
     // A wedge of L* values spans far more than 4 from paper white to black; densities do not.
-    if (!(std::abs(averagedLabL.front() - averagedLabL.back()) > 4.0)) {
-        for (double& value : averagedLabL) {
-            value = CIELab::lightnessFromLuminance(std::pow(10.0, -value));
+    if (!(std::abs(values.front() - values.back()) > 4.0)) {
+        for (double& value : values) {
+            value = lightnessFromLuminance(std::pow(10.0, -value));
         }
     }
     diag("DensityToLabL");
-    diag(numbersLine(averagedLabL));
+    diag(numbersLine(values));
+    return values;
 }
 
 }  // namespace sg

@@ -4,12 +4,12 @@
 
 namespace sg {
 
-StepWedgeToolFile::StepWedgeToolFile(const std::vector<std::string>& lines) {
-    const std::size_t n = lines.size();
-    if (n < 4 || !lines.front().starts_with("Patch")) {
-        return;
+Result<std::vector<double>> readStepWedgeToolLightness(const std::vector<std::string>& lines) {
+    ColumnReading reading = readColumn(lines, 2, lines.size() - 1, 2, '\t');
+    if (reading.values.empty() && reading.unreadableRow) {
+        return std::move(*reading.unreadableRow);
     }
-    readColumn(lines, 2, n - 1, 2, '\t', allLabL);
+    return std::move(reading.values);
 }
 
 }  // namespace sg

@@ -3,15 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "Common/Result.h"
+
 namespace sg {
 
-// A StepWedgeTool export: tab-separated under a "Patch" header, L* in column 2. The row right
+// A StepWedgeTool export: tab-separated under a "Patch" header, L* in column 3. The row right
 // after the header is not a patch of the wedge; reading stops at the first unreadable row.
-class StepWedgeToolFile {
-public:
-    explicit StepWedgeToolFile(const std::vector<std::string>& lines);
-
-    std::vector<double> allLabL;
-};
+Result<std::vector<double>> readStepWedgeToolLightness(const std::vector<std::string>& lines);
 
 }  // namespace sg

@@ -6,7 +6,7 @@
 
 #include "Common/Strings.h"
 #include "Common/TextFiles.h"
-#include "QuadFiles/GutenprintInkXML.h"
+#include "QuadFiles/GutenprintCurveXml.h"
 
 namespace sg {
 
@@ -24,32 +24,33 @@ std::string gutenprintPaperName(const std::filesystem::path& folder) {
     return full.filename().string();
 }
 
-Outcome exportGutenprintXML(const QuadCurve& quad, const std::vector<std::string>& channelNames,
+Outcome exportGutenprintXml(const QuadCurve& curve, const std::vector<std::string>& labels,
                             const std::filesystem::path& folder) {
     std::error_code error;
     if (!std::filesystem::exists(folder, error)) {
-        return std::nullopt;
+        return {};
     }
     const std::string paperName = gutenprintPaperName(folder);
-    const std::size_t channelCount = std::min(quad.size(), channelNames.size());
+    const std::size_t channelCount = std::min(curve.size(), labels.size());
 
     std::set<std::string> usedNames;
     std::vector<std::string> failures;
     for (std::size_t channel = 0; channel < channelCount; ++channel) {
-        GutenprintInkXML xml(quad[channel], channelNames[channel], paperName);
-        std::string fileName = xml.channelFileName;
+        std::string fileName = gutenprintFileName(labels[channel]);
         if (fileName.empty() || usedNames.contains(fileName)) {
             fileName = "Channel" + std::to_string(channel + 1) + ".xml";
         }
         usedNames.insert(fileName);
-        if (auto reason = writeFileAtomically(folder / fileName, xml.lut)) {
-            failures.push_back(fileName + ": " + *reason);
+        const Outcome saved = saveTextFile(
+            folder / fileName, gutenprintCurveXml(curve[channel], labels[channel], paperName));
+        if (saved.isRefused()) {
+            failures.push_back(saved.alert()->text);
         }
     }
     if (failures.empty()) {
-        return std::nullopt;
+        return {};
     }
-    return Alert{"Failed to Export Gutenprint XML", joinStrings(failures, "\n")};
+    return Outcome::refused(Alert{"Failed to Export Gutenprint XML", joinStrings(failures, "\n")});
 }
 
 }  // namespace sg

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Common/Alert.h"
+#include "Common/Outcome.h"
 #include "QuadFiles/QuadCurve.h"
 
 namespace sg {
@@ -18,7 +18,7 @@ std::string gutenprintPaperName(const std::filesystem::path& folder);
 // dialog). Channels whose file name is empty or already taken in this export are written as
 // "Channel<N>.xml" (N counted from 1). Every file that can be written is; the failures come
 // back together in one "Failed to Export Gutenprint XML" alert.
-Outcome exportGutenprintXML(const QuadCurve& quad, const std::vector<std::string>& channelNames,
+Outcome exportGutenprintXml(const QuadCurve& curve, const std::vector<std::string>& labels,
                             const std::filesystem::path& folder);
 
 }  // namespace sg

@@ -3,7 +3,7 @@
 namespace sg {
 
 const std::vector<InkChannelSet>& inkChannelSets() {
-    using enum InkName;
+    using enum InkChannel;
     static const std::vector<InkChannelSet> sets = {
         {"## QuadToneRIP K,C,M,Y", {K, C, M, Y}},
         {"## QuadToneRIP K,C,M,Y,LC,LM", {K, C, M, Y, LC, LM}},

@@ -3,14 +3,14 @@
 #include <string_view>
 #include <vector>
 
-#include "QuadFiles/InkName.h"
+#include "QuadFiles/InkChannel.h"
 
 namespace sg {
 
 // One QuadToneRIP header line and the channels it names, in file order.
 struct InkChannelSet {
     std::string_view headerLine;
-    std::vector<InkName> channels;
+    std::vector<InkChannel> channels;
 };
 
 // The seven recognised sets, 4-ink first, the two MK sets last.

@@ -2,25 +2,25 @@
 
 namespace sg {
 
-const std::vector<std::string>& inkNamesForPrinterModel(std::string_view printerModel) {
+const std::vector<std::string>& displayNamesForPrinterModel(std::string_view printerModel) {
     if (printerModel == "1400-1430") {
-        return InkList::inkNamesfor6Ink;
+        return InkList::namesFor6Inks;
     }
     if (printerModel == "P5000-P7000-P9000") {
-        return InkList::inkNamesFor10Ink;
+        return InkList::namesFor10Inks;
     }
     // The x900 drives ten channels, but its orange and green are not offered for gray inks.
-    return InkList::inkNamesFor8Ink;
+    return InkList::namesFor8Inks;
 }
 
-const std::vector<std::string>& inkChannelsForPrinterModel(std::string_view printerModel) {
+const std::vector<std::string>& channelLabelsForPrinterModel(std::string_view printerModel) {
     if (printerModel == "1400-1430") {
-        return InkList::inkListfor6Ink;
+        return InkList::labelsFor6Inks;
     }
     if (printerModel == "x900" || printerModel == "P5000-P7000-P9000") {
-        return InkList::inkListfor10Ink;
+        return InkList::labelsFor10Inks;
     }
-    return InkList::inkListfor8Ink;
+    return InkList::labelsFor8Inks;
 }
 
 }  // namespace sg

@@ -9,31 +9,31 @@ namespace sg {
 // The channel labels and ink display names of the creation tools. Each tool keeps its own
 // copy and sets the two current lists when the user picks a printer model.
 struct InkList {
-    std::vector<std::string> currentInkNameList;
-    std::vector<std::string> currentInkChannelList;
+    std::vector<std::string> currentNames;
+    std::vector<std::string> currentLabels;
 
-    static inline const std::vector<std::string> inkListfor4Ink = {"# K Curve", "# C Curve",
+    static inline const std::vector<std::string> labelsFor4Inks = {"# K Curve", "# C Curve",
                                                                    "# M Curve", "# Y Curve"};
-    static inline const std::vector<std::string> inkListfor6Ink = {
+    static inline const std::vector<std::string> labelsFor6Inks = {
         "# K Curve", "# C Curve", "# M Curve", "# Y Curve", "# LC Curve", "# LM Curve"};
-    static inline const std::vector<std::string> inkListfor8Ink = {
+    static inline const std::vector<std::string> labelsFor8Inks = {
         "# K Curve",  "# C Curve",  "# M Curve",  "# Y Curve",
         "# LC Curve", "# LM Curve", "# LK Curve", "# LLK Curve"};
-    static inline const std::vector<std::string> inkListfor10Ink = {
+    static inline const std::vector<std::string> labelsFor10Inks = {
         "# K Curve",  "# C Curve",  "# M Curve",   "# Y Curve",  "# LC Curve",
         "# LM Curve", "# LK Curve", "# LLK Curve", "# OR Curve", "# GR Curve"};
 
     // "Select Ink", one display name per channel of the label list of the same size,
     // "Not Used".
-    static inline const std::vector<std::string> inkNamesfor4Ink = {
+    static inline const std::vector<std::string> namesFor4Inks = {
         "Select Ink", "Black", "Cyan", "Magenta", "Yellow", "Not Used"};
-    static inline const std::vector<std::string> inkNamesfor6Ink = {
+    static inline const std::vector<std::string> namesFor6Inks = {
         "Select Ink", "Black",      "Cyan",          "Magenta",
         "Yellow",     "Light Cyan", "Light Magenta", "Not Used"};
-    static inline const std::vector<std::string> inkNamesFor8Ink = {
+    static inline const std::vector<std::string> namesFor8Inks = {
         "Select Ink", "Black",         "Cyan",        "Magenta",           "Yellow",
         "Light Cyan", "Light Magenta", "Light Black", "Light Light Black", "Not Used"};
-    static inline const std::vector<std::string> inkNamesFor10Ink = {
+    static inline const std::vector<std::string> namesFor10Inks = {
         "Select Ink", "Black",         "Cyan",        "Magenta",           "Yellow",
         "Light Cyan", "Light Magenta", "Light Black", "Light Light Black", "Orange",
         "Green",      "Not Used"};
@@ -43,9 +43,9 @@ struct InkList {
 
 // The display-name list for a printer model as the catalogue names it ("P800", "x900", ...);
 // the 8-ink list for any model it does not know.
-const std::vector<std::string>& inkNamesForPrinterModel(std::string_view printerModel);
+const std::vector<std::string>& displayNamesForPrinterModel(std::string_view printerModel);
 
 // The channel-label list for a printer model; the 8-ink list for any model it does not know.
-const std::vector<std::string>& inkChannelsForPrinterModel(std::string_view printerModel);
+const std::vector<std::string>& channelLabelsForPrinterModel(std::string_view printerModel);
 
 }  // namespace sg

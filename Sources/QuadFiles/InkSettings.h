@@ -9,7 +9,7 @@ struct InkSettings {
     std::string inkName;  // a display name such as "Light Black"
     double inkLimit = 0.0;
     double hardwareLimit = 0.0;
-    double overlap = 0.0;
+    double startingOverlap = 0.0;  // a fraction
     double endingOverlap = 0.0;
     double grayValue = 0.0;  // the gray level the ink stands for
 

@@ -1,13 +1,8 @@
 #include "QuadFiles/QuadChannelBlock.h"
 
-#include <cmath>
+#include "Common/InkScale.h"
 
 namespace sg {
-
-namespace {
-constexpr int valuesPerChannel = 256;
-constexpr double largestInkValue = 65535.0;
-}  // namespace
 
 std::string quadValueText(double value) {
     // The negated comparison also sends NaN to 0.
@@ -20,13 +15,13 @@ std::string quadValueText(double value) {
     return std::to_string(static_cast<long>(value));
 }
 
-void appendQuadChannelBlock(std::vector<std::string>& lines, const std::vector<std::string>& labels,
-                            const QuadCurve& quad) {
-    lines.reserve(lines.size() + labels.size() * (valuesPerChannel + 1));
+void appendChannelBlock(std::vector<std::string>& lines, const std::vector<std::string>& labels,
+                        const QuadCurve& curve) {
+    lines.reserve(lines.size() + labels.size() * (levelCount + 1));
     for (std::size_t channel = 0; channel < labels.size(); ++channel) {
         lines.push_back(labels[channel]);
-        const std::vector<double>* values = channel < quad.size() ? &quad[channel] : nullptr;
-        for (std::size_t level = 0; level < valuesPerChannel; ++level) {
+        const std::vector<double>* values = channel < curve.size() ? &curve[channel] : nullptr;
+        for (std::size_t level = 0; level < levelCount; ++level) {
             const bool present = values != nullptr && level < values->size();
             lines.push_back(present ? quadValueText((*values)[level]) : "0");
         }

@@ -14,8 +14,8 @@ std::string quadValueText(double value);
 
 // Appends, for each label, the label line and the 256 value lines of the channel at the same
 // position. Values past 255 and channels past the labels are not written; channels or values
-// missing from `quad` are written as 0 so the file keeps its shape (callers pass enough).
-void appendQuadChannelBlock(std::vector<std::string>& lines, const std::vector<std::string>& labels,
-                            const QuadCurve& quad);
+// missing from `curve` are written as 0 so the file keeps its shape (callers pass enough).
+void appendChannelBlock(std::vector<std::string>& lines, const std::vector<std::string>& labels,
+                        const QuadCurve& curve);
 
 }  // namespace sg

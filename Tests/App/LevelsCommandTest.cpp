@@ -25,14 +25,14 @@ QByteArray savedByTheView(const QString& input, double start, double end, bool z
     ScriptedUiServices ui;
     QuadLevelsViewController view(ui);
     ui.answerOpen(input);
-    view.loadQuadFile();
-    view.slider1()->setSelection({start, end});
-    view.zeroFirstQuadValue()->setChecked(zeroFirst);
+    view.loadCurve();
+    view.rangeSlider()->setSelection({start, end});
+    view.zeroFirstCheck()->setChecked(zeroFirst);
     ui.answerSave(target);
-    view.saveQuadFile();
+    view.saveTrimmedCurve();
     if (!folder.isEmpty()) {
         ui.answerFolder(folder);
-        view.saveXML();
+        view.exportGutenprintXml();
     }
     if (!ui.alerts.empty() || !ui.scriptFinished()) {
         return {};
@@ -131,13 +131,14 @@ private slots:
                                       "--end", "1", "--output", folder.filePath("out.quad")});
         QCOMPARE(broken.exitCode, 1);
         QVERIFY(broken.out.isEmpty());
-        QVERIFY(broken.err.startsWith("Failed to Load Quad File: "));
+        QVERIFY(broken.err.startsWith(dataFolder.toUtf8() +
+                                      "/DivZeroExport.quad: Failed to Load Quad File: "));
         QVERIFY(broken.err.contains("#DIV/0!"));
 
         const CliRun missing = runCli({"levels", folder.filePath("nowhere.quad"), "--start", "0",
                                        "--end", "1", "--output", folder.filePath("out.quad")});
         QCOMPARE(missing.exitCode, 1);
-        QVERIFY(missing.err.startsWith("Failed to Load Quad File: "));
+        QVERIFY(missing.err.contains("nowhere.quad: Failed to Load Quad File: "));
 
         // A missing export folder is found before the curve file is written.
         const CliRun noFolder = runCli({"levels", dataFolder + "/WarmBaryta8.quad", "--start", "0",

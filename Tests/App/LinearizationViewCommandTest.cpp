@@ -87,25 +87,24 @@ QByteArray savedByTheView(const Settings& settings, const QString& target,
     ScriptedUiServices ui;
     LinearizationViewController view(ui);
     ui.answerOpen(settings.measurements);
-    view.loadMeasurmentData();
-    view.avgWindowSize()->setValue(settings.window);
-    view.splinePercentLabel()->setValue(settings.spline);
+    view.loadMeasurements();
+    view.averagingWindowBox()->setValue(settings.window);
+    view.splineSettingBox()->setValue(settings.spline);
     for (const PointSetting& point : settings.points) {
-        view.inputEntry(point.which)->setValue(point.input);
+        view.inputBox(point.which)->setValue(point.input);
         view.slider(point.which)->setValue(point.slider);
     }
     ui.answerOpen(settings.curve);
-    view.loadQuadData();
+    view.loadCurve();
     if (!settings.notesFile.isEmpty()) {
-        view.linearizationViewNotesOutlet()->setPlainText(
-            QString::fromUtf8(bytesOf(settings.notesFile)));
+        view.notesEdit()->setPlainText(QString::fromUtf8(bytesOf(settings.notesFile)));
     }
     if (!xmlFolder.isEmpty()) {
-        view.SaveLinearzedXMLChecked()->setChecked(true);
+        view.exportXmlCheck()->setChecked(true);
         ui.answerFolder(xmlFolder);
     }
     ui.answerSave(target);
-    view.saveLinearizedCurveFile();
+    view.saveLinearizedCurve();
     if (!ui.alerts.empty() || !ui.scriptFinished() ||
         !view.controlPointMessage()->text().isEmpty()) {
         return {};

@@ -72,28 +72,27 @@ struct Shown {
 
 Shown shownBy(const LinearizationViewController& view) {
     Shown shown;
-    shown.texts << view.MeasurementFileName()->text() << view.dmaxOutlet()->text()
-                << view.linearityOutlet()->text() << view.patchOrderWarning()->text()
-                << view.quadFileLoaded()->text()
-                << view.linearizationViewNotesOutlet()->toPlainText()
-                << view.showOriginalCurveButton()->text() << view.avgWindowSize()->text()
-                << view.splinePercentLabel()->text() << view.controlPointMessage()->text();
+    shown.texts << view.measurementFileLabel()->text() << view.dmaxLabel()->text()
+                << view.linearityLabel()->text() << view.patchOrderWarning()->text()
+                << view.curveFileLabel()->text() << view.notesEdit()->toPlainText()
+                << view.originalCurvesButton()->text() << view.averagingWindowBox()->text()
+                << view.splineSettingBox()->text() << view.controlPointMessage()->text();
     for (const ControlPoint which :
          {ControlPoint::shadow, ControlPoint::midtone, ControlPoint::highlight}) {
-        shown.texts << view.inputEntry(which)->text() << view.outputEntry(which)->text()
+        shown.texts << view.inputBox(which)->text() << view.outputLabel(which)->text()
                     << QString::number(view.slider(which)->value());
     }
-    const sg::LinearizationMeasurementChart* chart = view.measurementDataChart();
+    const sg::LinearizationMeasurementChart* chart = view.measurementChart();
     for (const QLineSeries* line : {chart->measuredSeries(), chart->smoothedSeries(),
                                     chart->linearSeries(), chart->targetSeries()}) {
         shown.series << line->points();
     }
-    for (const QLineSeries* line : view.linearizedQuadCurveView()->curveSeries()) {
+    for (const QLineSeries* line : view.inkChart()->curveSeries()) {
         shown.series << line->points();
     }
     shown.enabled << view.controlPointsBox()->isEnabled()
-                  << view.showOriginalCurveButton()->isEnabled() << view.saveButton()->isEnabled()
-                  << view.showOriginalCurveButton()->isChecked();
+                  << view.originalCurvesButton()->isEnabled() << view.saveButton()->isEnabled()
+                  << view.originalCurvesButton()->isChecked();
     return shown;
 }
 
@@ -109,16 +108,16 @@ private:
 
     void loadMeasurements(const QString& path) {
         ui->answerOpen(path);
-        view->loadMeasurmentData();
+        view->loadMeasurements();
     }
     void loadCurve(const QString& path) {
         ui->answerOpen(path);
-        view->loadQuadData();
+        view->loadCurve();
     }
     // Saves through the dialog and returns the file's bytes (empty when nothing was written).
     QByteArray save(const QString& name) {
         ui->answerSave(folder.filePath(name));
-        view->saveLinearizedCurveFile();
+        view->saveLinearizedCurve();
         return bytesOf(folder.filePath(name));
     }
     void loadBoth(const QString& measurements = wedge21, const QString& curve = curve8) {
@@ -131,16 +130,16 @@ private:
         ScriptedUiServices otherUi;
         LinearizationViewController other(otherUi);
         otherUi.answerOpen(measurements);
-        other.loadMeasurmentData();
-        other.avgWindowSize()->setValue(window);
-        other.splinePercentLabel()->setValue(spline);
+        other.loadMeasurements();
+        other.averagingWindowBox()->setValue(window);
+        other.splineSettingBox()->setValue(spline);
         otherUi.answerOpen(curve8);
-        other.loadQuadData();
+        other.loadCurve();
         otherUi.answerSave(folder.filePath("other.quad"));
-        other.saveLinearizedCurveFile();
+        other.saveLinearizedCurve();
         return otherUi.alerts.empty() ? bytesOf(folder.filePath("other.quad")) : QByteArray();
     }
-    QList<QLineSeries*> inkSeries() const { return view->linearizedQuadCurveView()->curveSeries(); }
+    QList<QLineSeries*> inkSeries() const { return view->inkChart()->curveSeries(); }
 
 private slots:
     void init() {
@@ -160,22 +159,22 @@ private slots:
         for (const ControlPoint which :
              {ControlPoint::shadow, ControlPoint::midtone, ControlPoint::highlight}) {
             QCOMPARE(view->slider(which)->value(), 0);
-            QCOMPARE(view->inputEntry(which)->value(), starts[int(which)]);
-            QCOMPARE(view->outputEntry(which)->text(), QStringLiteral("-"));
+            QCOMPARE(view->inputBox(which)->value(), starts[int(which)]);
+            QCOMPARE(view->outputLabel(which)->text(), QStringLiteral("-"));
         }
         QVERIFY(!view->controlPointsBox()->isEnabled());
         QCOMPARE(view->showFlags(), std::vector<bool>(10, true));
-        QVERIFY(!view->showOriginalCurveButton()->isEnabled());
-        QCOMPARE(view->showOriginalCurveButton()->text(), QStringLiteral("Show Original Curves"));
+        QVERIFY(!view->originalCurvesButton()->isEnabled());
+        QCOMPARE(view->originalCurvesButton()->text(), QStringLiteral("Show Original Curves"));
         QVERIFY(!view->canSave() && !view->saveButton()->isEnabled());
 
-        const sg::LinearizationMeasurementChart* chart = view->measurementDataChart();
+        const sg::LinearizationMeasurementChart* chart = view->measurementChart();
         QVERIFY(chart->isShowingPlaceholder());
         QCOMPARE(chart->placeholderText(), QStringLiteral("Load measurement data to show graphs."));
         QCOMPARE(chart->xAxis()->max(), 255.0);
         QCOMPARE(chart->yAxis()->max(), 100.0);
-        QVERIFY(view->linearizedQuadCurveView()->isShowingPlaceholder());
-        QCOMPARE(view->linearizedQuadCurveView()->placeholderText(),
+        QVERIFY(view->inkChart()->isShowingPlaceholder());
+        QCOMPARE(view->inkChart()->placeholderText(),
                  QStringLiteral("Load .quad file to show ink graphs."));
     }
 
@@ -183,22 +182,19 @@ private slots:
         loadMeasurements(wedge21);
         QVERIFY(ui->alerts.empty());
         QCOMPARE(ui->openRequests.back().fileTypes, (QStringList{"txt", "csv"}));
-        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge-21-steps.txt"));
+        QCOMPARE(view->measurementFileLabel()->text(), QStringLiteral("wedge-21-steps.txt"));
         // Last patch L* 16.26: -log10(((16.26 + 16) / 116)^3) = 1.667.
-        QCOMPARE(view->dmaxOutlet()->text(), QStringLiteral("1.67"));
-        QCOMPARE(view->linearityOutlet()->text(), QStringLiteral("max 22.0 L*, mean 11.0 L*"));
+        QCOMPARE(view->dmaxLabel()->text(), QStringLiteral("1.67"));
+        QCOMPARE(view->linearityLabel()->text(), QStringLiteral("max 22.0 L*, mean 11.0 L*"));
         QVERIFY(view->patchOrderWarning()->text().isEmpty());
 
-        const sg::LinearizationMeasurementChart* chart = view->measurementDataChart();
+        const sg::LinearizationMeasurementChart* chart = view->measurementChart();
         QVERIFY(!chart->isShowingPlaceholder());
         const sg::LinearizationTool& tool = view->tool();
-        QCOMPARE(chart->measuredSeries()->points(),
-                 indexed(tool.measuredValues().originalInterpolatedMeasuredValues));
-        QCOMPARE(chart->smoothedSeries()->points(),
-                 indexed(tool.correctionCurve().densitiesToCorrect));
+        QCOMPARE(chart->measuredSeries()->points(), indexed(tool.correction().resampledLightness));
+        QCOMPARE(chart->smoothedSeries()->points(), indexed(tool.correction().smoothedResponse));
         // The straight line, not the smoothed response, from the lightest patch down.
-        QCOMPARE(chart->linearSeries()->points(),
-                 indexed(tool.correctionCurve().linearTargetArray));
+        QCOMPARE(chart->linearSeries()->points(), indexed(tool.correction().linearTarget));
         QCOMPARE(chart->linearSeries()->at(0), QPointF(0.0, 93.93));
         // The target's pinned 256th and 257th samples are left out.
         QCOMPARE(chart->targetSeries()->count(), 255);
@@ -217,18 +213,19 @@ private slots:
                                       "Target Lab L*"}));
 
         QVERIFY(view->controlPointsBox()->isEnabled());
-        QCOMPARE(view->midtoneOutputEntry()->text(), QStringLiteral("50.00 %"));
+        QCOMPARE(view->midtoneOutputLabel()->text(), QStringLiteral("50.00 %"));
         QVERIFY(!view->canSave());
 
         // Patches out of order are reported under the graph, and nothing is refused.
         loadMeasurements(lighterPatch);
         QVERIFY(ui->alerts.empty());
-        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge21-patch7-lighter.txt"));
+        QCOMPARE(view->measurementFileLabel()->text(),
+                 QStringLiteral("wedge21-patch7-lighter.txt"));
         QCOMPARE(view->patchOrderWarning()->text(),
                  QStringLiteral("Patch 7 is lighter than patch 6 by 3.4 L*: check the patch "
                                 "order."));
-        QCOMPARE(view->dmaxOutlet()->text(), QStringLiteral("1.69"));
-        QCOMPARE(view->linearityOutlet()->text(), QStringLiteral("max 16.3 L*, mean 8.9 L*"));
+        QCOMPARE(view->dmaxLabel()->text(), QStringLiteral("1.69"));
+        QCOMPARE(view->linearityLabel()->text(), QStringLiteral("max 16.3 L*, mean 8.9 L*"));
         QCOMPARE(chart->linearSeries()->at(0), QPointF(0.0, 95.10));
     }
 
@@ -238,19 +235,19 @@ private slots:
         QCOMPARE(ui->alerts.size(), 1u);
         QVERIFY(ui->alerts[0] == failedToLinearize);
         // The file is taken, waiting for a correction.
-        QCOMPARE(view->quadFileLoaded()->text(), QStringLiteral("example-curve.quad (8 channels)"));
-        QCOMPARE(view->linearizationViewNotesOutlet()->toPlainText(),
+        QCOMPARE(view->curveFileLabel()->text(), QStringLiteral("example-curve.quad (8 channels)"));
+        QCOMPARE(view->notesEdit()->toPlainText(),
                  QStringLiteral("Example curve for the Linearization tool\nMade by "
                                 "examples/make-examples.py on a simulated printer: not "
                                 "linearized yet"));
-        QVERIFY(view->linearizedQuadCurveView()->isShowingPlaceholder());
-        QCOMPARE(view->linearizedQuadCurveView()->placeholderText(),
+        QVERIFY(view->inkChart()->isShowingPlaceholder());
+        QCOMPARE(view->inkChart()->placeholderText(),
                  QStringLiteral("Load measurement data to linearize this curve."));
-        QVERIFY(!view->showOriginalCurveButton()->isEnabled());
+        QVERIFY(!view->originalCurvesButton()->isEnabled());
         QVERIFY(!view->canSave());
 
         // Saving now is refused before any dialog opens.
-        view->saveLinearizedCurveFile();
+        view->saveLinearizedCurve();
         QCOMPARE(ui->alerts.size(), 2u);
         QVERIFY(ui->alerts[1] == failedToLinearize);
         QVERIFY(ui->saveRequests.empty());
@@ -258,10 +255,10 @@ private slots:
         // The measurement linearizes the waiting curve.
         loadMeasurements(wedge21);
         QCOMPARE(ui->alerts.size(), 2u);
-        QVERIFY(!view->linearizedQuadCurveView()->isShowingPlaceholder());
+        QVERIFY(!view->inkChart()->isShowingPlaceholder());
         QCOMPARE(inkSeries().size(), 8);
         QCOMPARE(inkSeries()[0]->name(), QStringLiteral("K Curve"));
-        QVERIFY(view->showOriginalCurveButton()->isEnabled());
+        QVERIFY(view->originalCurvesButton()->isEnabled());
         QVERIFY(view->canSave() && view->saveButton()->isEnabled());
         QVERIFY(save("linearized.quad").startsWith("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK\n"));
         QCOMPARE(ui->saveRequests, std::vector<QString>{QStringLiteral("quad")});
@@ -269,7 +266,7 @@ private slots:
 
     void refusedLoadsLeaveEverythingAsItWas() {
         loadBoth();
-        view->linearizationViewNotesOutlet()->setPlainText(QStringLiteral("edited notes"));
+        view->notesEdit()->setPlainText(QStringLiteral("edited notes"));
         view->channelToggle(2)->setChecked(false);
         QVERIFY(ui->alerts.empty());
         const Shown before = shownBy(*view);
@@ -278,9 +275,9 @@ private slots:
 
         loadMeasurements(notMeasurements);
         QCOMPARE(ui->alerts.size(), 1u);
-        QCOMPARE(ui->alerts[0].messageText, std::string("Failed to Load Measurement Data"));
+        QCOMPARE(ui->alerts[0].title, std::string("Failed to Load Measurement Data"));
         QVERIFY(shownBy(*view) == before);
-        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge-21-steps.txt"));
+        QCOMPARE(view->measurementFileLabel()->text(), QStringLiteral("wedge-21-steps.txt"));
 
         loadMeasurements(folder.filePath("no such file.txt"));
         QCOMPARE(ui->alerts.size(), 2u);
@@ -288,16 +285,16 @@ private slots:
 
         loadCurve(brokenCurve);
         QCOMPARE(ui->alerts.size(), 3u);
-        QCOMPARE(ui->alerts[2].messageText, std::string("Failed to Load Quad File"));
+        QCOMPARE(ui->alerts[2].title, std::string("Failed to Load Quad File"));
         QVERIFY(shownBy(*view) == before);
 
         // Cancelled dialogs do nothing at all.
         ui->cancelOpen();
-        view->loadMeasurmentData();
+        view->loadMeasurements();
         ui->cancelOpen();
-        view->loadQuadData();
+        view->loadCurve();
         ui->cancelSave();
-        view->saveLinearizedCurveFile();
+        view->saveLinearizedCurve();
         QCOMPARE(ui->alerts.size(), 3u);
         QVERIFY(shownBy(*view) == before);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"before.quad"});
@@ -309,14 +306,14 @@ private slots:
         loadBoth();
         const QList<QLineSeries*> lines = inkSeries();
         const QList<double> kBefore = ysOf(lines[0]);
-        view->showOriginalCurveButton()->setChecked(true);
+        view->originalCurvesButton()->setChecked(true);
         const QByteArray with21 = save("21.quad");
 
         loadMeasurements(wedge51);
-        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge-51-steps.txt"));
+        QCOMPARE(view->measurementFileLabel()->text(), QStringLiteral("wedge-51-steps.txt"));
         // Redrawn in place, back on the linearized curves.
         QCOMPARE(inkSeries(), lines);
-        QVERIFY(!view->showOriginalCurveButton()->isChecked());
+        QVERIFY(!view->originalCurvesButton()->isChecked());
         QVERIFY(ysOf(lines[0]) != kBefore);
         const QByteArray with51 = save("51.quad");
         QVERIFY(with51 != with21);
@@ -327,47 +324,47 @@ private slots:
 
     void controlPointSlidersBendTheTargetInPlace() {
         loadBoth();
-        const sg::LinearizationMeasurementChart* chart = view->measurementDataChart();
+        const sg::LinearizationMeasurementChart* chart = view->measurementChart();
         const QList<QLineSeries*> lines = inkSeries();
         const QList<double> targetBefore = ysOf(chart->targetSeries());
         const QList<QPointF> linearBefore = chart->linearSeries()->points();
         const QList<double> kBefore = ysOf(lines[0]);
         const QByteArray straight = save("straight.quad");
-        view->showOriginalCurveButton()->setChecked(true);
+        view->originalCurvesButton()->setChecked(true);
 
-        view->shadowOutputControlSlider()->setValue(20);
+        view->shadowSlider()->setValue(20);
         // +20 on the slider is a control value of -20: 0.8 x 25.
-        QCOMPARE(view->tool().manualCurveControl().shadowControlValue, -20.0);
-        QCOMPARE(view->shadowOutputEntry()->text(), QStringLiteral("20.00 %"));
-        QCOMPARE(view->shadowInputEntry()->value(), 25.0);
+        QCOMPARE(view->tool().controlPoints().shadow.adjustment, -20.0);
+        QCOMPARE(view->shadowOutputLabel()->text(), QStringLiteral("20.00 %"));
+        QCOMPARE(view->shadowInputBox()->value(), 25.0);
         QCOMPARE(chart->linearSeries()->points(), linearBefore);
         QVERIFY(ysOf(chart->targetSeries()) != targetBefore);
         QCOMPARE(chart->targetSeries()->count(), 255);
         QCOMPARE(inkSeries(), lines);
         QVERIFY(ysOf(lines[0]) != kBefore);
-        QVERIFY(!view->showOriginalCurveButton()->isChecked());
-        QCOMPARE(view->showOriginalCurveButton()->text(), QStringLiteral("Show Original Curves"));
+        QVERIFY(!view->originalCurvesButton()->isChecked());
+        QCOMPARE(view->originalCurvesButton()->text(), QStringLiteral("Show Original Curves"));
 
-        view->midtoneOutputControlSlider()->setValue(-50);
-        QCOMPARE(view->midtoneOutputEntry()->text(), QStringLiteral("75.00 %"));
-        view->highlightOutputControlSlider()->setValue(8);
-        QCOMPARE(view->highlightOutputEntry()->text(), QStringLiteral("69.00 %"));
-        QCOMPARE(view->tool().manualCurveControl().highlightControlValue, -8.0);
+        view->midtoneSlider()->setValue(-50);
+        QCOMPARE(view->midtoneOutputLabel()->text(), QStringLiteral("75.00 %"));
+        view->highlightSlider()->setValue(8);
+        QCOMPARE(view->highlightOutputLabel()->text(), QStringLiteral("69.00 %"));
+        QCOMPARE(view->tool().controlPoints().highlight.adjustment, -8.0);
         QVERIFY(save("bent.quad") != straight);
 
         // Reset puts the points and the sliders back and gives the straight target again.
-        view->shadowInputEntry()->setValue(30.0);
-        QCOMPARE(view->tool().manualCurveControl().shadowInput, 30.0);
+        view->shadowInputBox()->setValue(30.0);
+        QCOMPARE(view->tool().controlPoints().shadow.input, 30.0);
         view->resetButton()->click();
         for (const ControlPoint which :
              {ControlPoint::shadow, ControlPoint::midtone, ControlPoint::highlight}) {
             QCOMPARE(view->slider(which)->value(), 0);
         }
-        QCOMPARE(view->shadowInputEntry()->value(), 25.0);
-        QCOMPARE(view->midToneInputEntry()->value(), 50.0);
-        QCOMPARE(view->highlightInputEntry()->value(), 75.0);
-        QCOMPARE(view->shadowOutputEntry()->text(), QStringLiteral("25.00 %"));
-        QCOMPARE(view->highlightOutputEntry()->text(), QStringLiteral("75.00 %"));
+        QCOMPARE(view->shadowInputBox()->value(), 25.0);
+        QCOMPARE(view->midtoneInputBox()->value(), 50.0);
+        QCOMPARE(view->highlightInputBox()->value(), 75.0);
+        QCOMPARE(view->shadowOutputLabel()->text(), QStringLiteral("25.00 %"));
+        QCOMPARE(view->highlightOutputLabel()->text(), QStringLiteral("75.00 %"));
         QCOMPARE(ysOf(chart->targetSeries()), targetBefore);
         QCOMPARE(ysOf(lines[0]), kBefore);
         QCOMPARE(save("reset.quad"), straight);
@@ -376,72 +373,72 @@ private slots:
 
     void crossingInputsAreRefusedAndTheEntryReverts() {
         loadBoth();
-        view->shadowOutputControlSlider()->setValue(10);
+        view->shadowSlider()->setValue(10);
         const QByteArray before = save("before.quad");
         const Shown shown = shownBy(*view);
 
         // Past the midtone.
-        view->shadowInputEntry()->setValue(60.0);
-        QCOMPARE(view->shadowInputEntry()->value(), 25.0);
-        QCOMPARE(view->tool().manualCurveControl().shadowInput, 25.0);
+        view->shadowInputBox()->setValue(60.0);
+        QCOMPARE(view->shadowInputBox()->value(), 25.0);
+        QCOMPARE(view->tool().controlPoints().shadow.input, 25.0);
         QCOMPARE(view->controlPointMessage()->text(),
                  QStringLiteral("Invalid Control Point: The control inputs must rise from shadow "
                                 "to midtone to highlight, each from 1 to 99: shadow 60, midtone "
                                 "50, highlight 75."));
         // On the highlight.
-        view->midToneInputEntry()->setValue(75.0);
-        QCOMPARE(view->midToneInputEntry()->value(), 50.0);
+        view->midtoneInputBox()->setValue(75.0);
+        QCOMPARE(view->midtoneInputBox()->value(), 50.0);
         QVERIFY(view->controlPointMessage()->text().contains("midtone 75, highlight 75"));
-        view->highlightInputEntry()->setValue(50.0);
-        QCOMPARE(view->highlightInputEntry()->value(), 75.0);
+        view->highlightInputBox()->setValue(50.0);
+        QCOMPARE(view->highlightInputBox()->value(), 75.0);
         QVERIFY(ui->alerts.empty());
         QCOMPARE(save("after.quad"), before);
 
         // Typed digits count once the entry is done: "6" alone would have been taken.
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view));
-        view->shadowInputEntry()->setFocus();
-        view->shadowInputEntry()->selectAll();
-        QTest::keyClicks(view->shadowInputEntry(), QStringLiteral("60"));
-        QCOMPARE(view->tool().manualCurveControl().shadowInput, 25.0);
-        QTest::keyClick(view->shadowInputEntry(), Qt::Key_Return);
-        QCOMPARE(view->shadowInputEntry()->value(), 25.0);
-        QCOMPARE(view->tool().manualCurveControl().shadowInput, 25.0);
+        view->shadowInputBox()->setFocus();
+        view->shadowInputBox()->selectAll();
+        QTest::keyClicks(view->shadowInputBox(), QStringLiteral("60"));
+        QCOMPARE(view->tool().controlPoints().shadow.input, 25.0);
+        QTest::keyClick(view->shadowInputBox(), Qt::Key_Return);
+        QCOMPARE(view->shadowInputBox()->value(), 25.0);
+        QCOMPARE(view->tool().controlPoints().shadow.input, 25.0);
 
         // A good input clears the message and moves the point, keeping its slider.
-        view->shadowInputEntry()->setValue(40.0);
+        view->shadowInputBox()->setValue(40.0);
         QVERIFY(view->controlPointMessage()->text().isEmpty());
-        QCOMPARE(view->tool().manualCurveControl().shadowInput, 40.0);
-        QCOMPARE(view->tool().manualCurveControl().shadowControlValue, -10.0);
-        QCOMPARE(view->shadowOutputEntry()->text(), QStringLiteral("36.00 %"));
+        QCOMPARE(view->tool().controlPoints().shadow.input, 40.0);
+        QCOMPARE(view->tool().controlPoints().shadow.adjustment, -10.0);
+        QCOMPARE(view->shadowOutputLabel()->text(), QStringLiteral("36.00 %"));
         QVERIFY(shownBy(*view) != shown);
     }
 
     void smoothingControlsActOnTheMeasurement() {
         // Before a measurement the settings are kept and the tool says why nothing happened.
         sg::DiagnosticsCapture capture;
-        view->avgWindowSize()->setValue(12);
-        view->splinePercentLabel()->setValue(0.4);
+        view->averagingWindowBox()->setValue(12);
+        view->splineSettingBox()->setValue(0.4);
         QCOMPARE(capture.text(),
                  std::string("No Correction Curve loaded, can not smooth with average\n"
                              "No Correction Curve loaded, can not smooth with spline\n"));
-        QCOMPARE(view->tool().movingAverageWindow(), 12);
-        QCOMPARE(view->tool().splineSmoothingControl(), 0.4);
-        QVERIFY(view->measurementDataChart()->isShowingPlaceholder());
+        QCOMPARE(view->tool().averagingWindow(), 12);
+        QCOMPARE(view->tool().splineSetting(), 0.4);
+        QVERIFY(view->measurementChart()->isShowingPlaceholder());
 
         // The measurement is smoothed with the settings shown, as if they were set after it.
         loadBoth();
-        QCOMPARE(view->avgWindowSize()->value(), 12);
-        QCOMPARE(view->splinePercentLabel()->value(), 0.4);
-        const sg::LinearizationMeasurementChart* chart = view->measurementDataChart();
+        QCOMPARE(view->averagingWindowBox()->value(), 12);
+        QCOMPARE(view->splineSettingBox()->value(), 0.4);
+        const sg::LinearizationMeasurementChart* chart = view->measurementChart();
         QLineSeries* smoothedLine = chart->smoothedSeries();
         const QList<QPointF> smoothed = smoothedLine->points();
         const QList<QPointF> measured = chart->measuredSeries()->points();
         QCOMPARE(save("smoothed.quad"), savedByAnotherView(wedge21, 12, 0.4));
 
         // Redrawn in place; the measured series stays as it is.
-        view->avgWindowSize()->setValue(0);
-        view->splinePercentLabel()->setValue(1.0);
+        view->averagingWindowBox()->setValue(0);
+        view->splineSettingBox()->setValue(1.0);
         QCOMPARE(chart->smoothedSeries(), smoothedLine);
         QVERIFY(smoothedLine->points() != smoothed);
         QCOMPARE(chart->measuredSeries()->points(), measured);
@@ -464,9 +461,9 @@ private slots:
         QCOMPARE(save("hidden.quad"), saved);
 
         // The original curve, as read, in percent; hidden channels stay hidden there too.
-        view->showOriginalCurveButton()->setChecked(true);
-        QCOMPARE(view->showOriginalCurveButton()->text(), QStringLiteral("Show Linearized Curves"));
-        const sg::QuadCurve& original = view->tool().currentQuadFile()->inputQuadCurveArray;
+        view->originalCurvesButton()->setChecked(true);
+        QCOMPARE(view->originalCurvesButton()->text(), QStringLiteral("Show Linearized Curves"));
+        const sg::QuadCurve& original = view->tool().curveFile()->curve();
         QList<QPointF> expected;
         for (std::size_t i = 0; i < 256; ++i) {
             expected << QPointF(double(i) / 2.55, original[7][i] / 655.35);
@@ -475,8 +472,8 @@ private slots:
         QCOMPARE(ysOf(lines[6]), QList<double>(256, 0.0));
         QCOMPARE(save("original shown.quad"), saved);
 
-        view->showOriginalCurveButton()->setChecked(false);
-        QCOMPARE(view->showOriginalCurveButton()->text(), QStringLiteral("Show Original Curves"));
+        view->originalCurvesButton()->setChecked(false);
+        QCOMPARE(view->originalCurvesButton()->text(), QStringLiteral("Show Original Curves"));
         QCOMPARE(ysOf(lines[7]), llk);
         view->channelToggle(6)->setChecked(true);
         QCOMPARE(ysOf(lines[6]), lk);
@@ -487,7 +484,7 @@ private slots:
         for (int channel = 0; channel < 10; ++channel) {
             QCOMPARE(view->channelToggle(channel)->isEnabled(), channel < 6);
         }
-        QCOMPARE(view->linearizationViewNotesOutlet()->toPlainText(),
+        QCOMPARE(view->notesEdit()->toPlainText(),
                  QStringLiteral("Six-channel curve for the view tests\nsecond note line"));
         QVERIFY(ui->alerts.empty());
     }
@@ -503,8 +500,7 @@ private slots:
         QCOMPARE(asLoaded.split('\n').size(), 4 + 6 * 257);
         QVERIFY(!asLoaded.endsWith('\n'));
 
-        view->linearizationViewNotesOutlet()->setPlainText(
-            QStringLiteral("Baryta 310 g/m\u00b2\n\nsecond pass"));
+        view->notesEdit()->setPlainText(QStringLiteral("Baryta 310 g/m\u00b2\n\nsecond pass"));
         const QByteArray edited = save("edited.quad");
         QCOMPARE(
             edited.split('\n').mid(0, 6),
@@ -514,7 +510,7 @@ private slots:
         QCOMPARE(edited.split('\n').mid(6), asLoaded.split('\n').mid(5));
 
         // With the XML option the folder dialog follows the save: one file per channel.
-        view->SaveLinearzedXMLChecked()->setChecked(true);
+        view->exportXmlCheck()->setChecked(true);
         QVERIFY(QDir().mkpath(folder.filePath("xml")));
         ui->answerFolder(folder.filePath("xml"));
         save("with xml.quad");
@@ -522,21 +518,21 @@ private slots:
         QCOMPARE(QDir(folder.filePath("xml")).entryList(QDir::Files).size(), 6);
 
         // A failed write says so, writes nothing and asks for no folder.
-        view->linearizationViewNotesOutlet()->setPlainText(QStringLiteral("lost"));
+        view->notesEdit()->setPlainText(QStringLiteral("lost"));
         ui->answerSave(folder.filePath("missing folder/out.quad"));
-        view->saveLinearizedCurveFile();
+        view->saveLinearizedCurve();
         QCOMPARE(ui->alerts.size(), 1u);
-        QCOMPARE(ui->alerts[0].messageText, std::string("Failed to Save"));
+        QCOMPARE(ui->alerts[0].title, std::string("Failed to Save"));
         QCOMPARE(ui->folderRequests, 1);
         QVERIFY(!QFile::exists(folder.filePath("missing folder/out.quad")));
         // The file's own notes are still those of the last good save.
-        QCOMPARE(view->tool().currentQuadFile()->processNotes.value_or(""),
+        QCOMPARE(view->tool().curveFile()->notes(),
                  std::string("Baryta 310 g/m\xc2\xb2\n\nsecond pass"));
 
         // A cancelled folder dialog keeps the saved curve and writes no XML.
         ui->answerSave(folder.filePath("no xml.quad"));
         ui->cancelFolder();
-        view->saveLinearizedCurveFile();
+        view->saveLinearizedCurve();
         QVERIFY(QFile::exists(folder.filePath("no xml.quad")));
         QCOMPARE(QDir(folder.filePath("xml")).entryList(QDir::Files).size(), 6);
         QCOMPARE(ui->alerts.size(), 1u);
@@ -549,9 +545,9 @@ private slots:
         QVERIFY(!view->takesDroppedFile(QStringLiteral("/a/wedge.ti3")));
         QVERIFY(!view->takesDroppedFile(QStringLiteral("/a/quad")));
         view->openDroppedFile(wedge21);
-        QCOMPARE(view->MeasurementFileName()->text(), QStringLiteral("wedge-21-steps.txt"));
+        QCOMPARE(view->measurementFileLabel()->text(), QStringLiteral("wedge-21-steps.txt"));
         view->openDroppedFile(curve6);
-        QCOMPARE(view->quadFileLoaded()->text(), QStringLiteral("six-channels.quad (6 channels)"));
+        QCOMPARE(view->curveFileLabel()->text(), QStringLiteral("six-channels.quad (6 channels)"));
         QVERIFY(ui->openRequests.empty());
         QVERIFY(ui->alerts.empty());
     }

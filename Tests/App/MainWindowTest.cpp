@@ -26,6 +26,7 @@
 #include "App/MainWindow.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/ToolView.h"
+#include "Common/Version.h"
 #include "Support/ScriptedUiServices.h"
 
 using sg::MainWindow;
@@ -249,7 +250,7 @@ private slots:
         QCOMPARE(ui.openRequests[0].fileTypes, QStringList{"quad"});
         QCOMPARE(ui.openRequests[1].fileTypes, (QStringList{"txt", "csv"}));
         QCOMPARE(ui.openRequests[2].fileTypes, (QStringList{"txt", "csv"}));
-        QCOMPARE(linearization->MeasurementFileName()->text(),
+        QCOMPARE(linearization->measurementFileLabel()->text(),
                  QStringLiteral("wedge-21-steps.txt"));
 
         // Another tool: neither the entry nor its shortcut.
@@ -280,8 +281,8 @@ private slots:
         sg::LinearizationViewController* linearization = showLinearization(window);
         linearization->openDroppedFile(
             QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/../../examples/wedge-21-steps.txt"));
-        const QChart* measurements = linearization->measurementDataChart()->chart();
-        const QChart* inks = linearization->linearizedQuadCurveView()->chart();
+        const QChart* measurements = linearization->measurementChart()->chart();
+        const QChart* inks = linearization->inkChart()->chart();
         for (const QString& curve : {warmFile, tenChannels}) {
             linearization->openDroppedFile(curve);
             QVERIFY(ui.alerts.empty());
@@ -297,7 +298,7 @@ private slots:
         auto* levels = static_cast<sg::QuadLevelsViewController*>(showQuadLevels(window));
         levels->openDroppedFile(tenChannels);
         QCoreApplication::processEvents();
-        const QChart* levelsChart = levels->limitedQuadGraph()->chart();
+        const QChart* levelsChart = levels->inkChart()->chart();
         QCOMPARE(legendTexts(levelsChart).size(), 10);
         QCOMPARE(legendTexts(levelsChart), seriesNames(levelsChart));
     }
@@ -310,7 +311,7 @@ private slots:
         QVERIFY(!dropFile(window, QStringLiteral("/tmp/measurements.txt")));
         QVERIFY(dropFile(window, warmFile));
         const auto* levels = static_cast<sg::QuadLevelsViewController*>(window.currentTool());
-        QVERIFY(levels->tool().currentFile().has_value());
+        QVERIFY(levels->tool().curveFile().has_value());
         QVERIFY(window.saveAction()->isEnabled());
 
         auto* tool = new FakeTool(QStringLiteral("Curve Editor"));
@@ -324,7 +325,10 @@ private slots:
 
     void feedbackOffersACopyableSummary() {
         const QString summary = sg::FeedbackDialog::systemSummary();
-        QVERIFY(summary.startsWith(QStringLiteral("Silvergrain " SILVERGRAIN_VERSION "\n")));
+        QVERIFY(summary.startsWith(
+            "Silvergrain " +
+            QString::fromUtf8(sg::silvergrainVersion.data(), sg::silvergrainVersion.size()) +
+            "\n"));
         QVERIFY(summary.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
         QCOMPARE(summary.count('\n'), 2);
 

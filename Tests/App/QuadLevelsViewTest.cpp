@@ -146,21 +146,20 @@ private slots:
 
     void beforeALoadTheRampShowsAndNothingSaves() {
         QCOMPARE(view->toolTitle(), QStringLiteral("Quad Levels"));
-        QCOMPARE(view->limitedQuadGraph()->curveSeries().size(), 8);
-        QVERIFY(!view->limitedQuadGraph()->isShowingPlaceholder());
-        QCOMPARE(view->limitedQuadGraph()->curveSeries().at(0)->at(255).y(),
-                 255.0 * 255.0 / 655.35);
-        QCOMPARE(view->lowLimitValueLabel()->text(), QStringLiteral("Start: gray level 255.0"));
-        QCOMPARE(view->highLimitValueLabel()->text(), QStringLiteral("End: gray level 0.0"));
-        view->displayAsPigment()->setChecked(true);
-        QCOMPARE(view->lowLimitValueLabel()->text(), QStringLiteral("Start: 0.0 % of input"));
-        QCOMPARE(view->highLimitValueLabel()->text(), QStringLiteral("End: 100.0 % of input"));
+        QCOMPARE(view->inkChart()->curveSeries().size(), 8);
+        QVERIFY(!view->inkChart()->isShowingPlaceholder());
+        QCOMPARE(view->inkChart()->curveSeries().at(0)->at(255).y(), 255.0 * 255.0 / 655.35);
+        QCOMPARE(view->startLabel()->text(), QStringLiteral("Start: gray level 255.0"));
+        QCOMPARE(view->endLabel()->text(), QStringLiteral("End: gray level 0.0"));
+        view->asPercentCheck()->setChecked(true);
+        QCOMPARE(view->startLabel()->text(), QStringLiteral("Start: 0.0 % of input"));
+        QCOMPARE(view->endLabel()->text(), QStringLiteral("End: 100.0 % of input"));
         QVERIFY(!(view->canSave() || view->saveButton()->isEnabled() ||
-                  view->saveLimitedButton()->isEnabled() || view->exportXmlButton()->isEnabled()));
+                  view->saveUnzeroedButton()->isEnabled() || view->exportXmlButton()->isEnabled()));
         // The actions themselves ask nothing and write nothing.
-        view->saveQuadFile();
-        view->saveLimitedQuadFile();
-        view->saveXML();
+        view->saveTrimmedCurve();
+        view->saveWithoutZeroing();
+        view->exportGutenprintXml();
         QVERIFY(ui->saveRequests.empty());
         QCOMPARE(ui->folderRequests, 0);
         QVERIFY(QDir(folder.path()).isEmpty());
@@ -175,10 +174,10 @@ private slots:
         QVERIFY(view->fileNameLabel()->text().contains(QStringLiteral("WarmBaryta8.quad")));
         QVERIFY(view->saveButton()->isEnabled());
 
-        view->slider1()->setSelection({0.0, 0.5});
-        QCOMPARE(view->highLimitValueLabel()->text(), QStringLiteral("End: gray level 127.5"));
-        QCOMPARE(view->tool().lowLimit(), 0);
-        QCOMPARE(view->tool().highLimit(), 128);
+        view->rangeSlider()->setSelection({0.0, 0.5});
+        QCOMPARE(view->endLabel()->text(), QStringLiteral("End: gray level 127.5"));
+        QCOMPARE(view->tool().lowLevel(), 0);
+        QCOMPARE(view->tool().highLevel(), 128);
         QCOMPARE(view->limitsLabel()->text(),
                  QStringLiteral("Uses input levels 0 to 128 of the curve"));
 
@@ -190,17 +189,17 @@ private slots:
 
         // Zero-first: the file starts every channel at 0, and the stored result keeps it, so
         // a following save without zeroing writes the zeros too.
-        view->zeroFirstQuadValue()->setChecked(true);
+        view->zeroFirstCheck()->setChecked(true);
         saveTo(folder.filePath("zeroed.quad"), view->saveButton());
         const QByteArray zeroed = expectedQuadFile(fixture, result, true);
         QCOMPARE(bytesOf(folder.filePath("zeroed.quad")), zeroed);
-        saveTo(folder.filePath("kept.quad"), view->saveLimitedButton());
+        saveTo(folder.filePath("kept.quad"), view->saveUnzeroedButton());
         QCOMPARE(bytesOf(folder.filePath("kept.quad")), zeroed);
 
         // The next slider move recomputes; the plain save never zeroes.
-        view->slider1()->setSelection({0.0, 0.6});
-        view->slider1()->setSelection({0.0, 0.5});
-        saveTo(folder.filePath("limited.quad"), view->saveLimitedButton());
+        view->rangeSlider()->setSelection({0.0, 0.6});
+        view->rangeSlider()->setSelection({0.0, 0.5});
+        saveTo(folder.filePath("limited.quad"), view->saveUnzeroedButton());
         QCOMPARE(bytesOf(folder.filePath("limited.quad")),
                  expectedQuadFile(fixture, result, false));
         QVERIFY(ui->alerts.empty());
@@ -208,7 +207,7 @@ private slots:
 
     void exportWritesTheResultPerChannel() {
         load(warmFile);
-        view->slider1()->setSelection({0.0, 0.5});
+        view->rangeSlider()->setSelection({0.0, 0.5});
         const QString paper = folder.filePath(QStringLiteral("Baryta 300"));
         QVERIFY(QDir().mkpath(paper));
         ui->answerFolder(paper);
@@ -231,7 +230,7 @@ private slots:
     void cancelledDialogsChangeNothing() {
         ui->cancelOpen();
         click(button("loadButton"));
-        QVERIFY(!view->tool().currentFile());
+        QVERIFY(!view->tool().curveFile());
         QVERIFY(!view->canSave());
 
         load(warmFile);
@@ -245,18 +244,18 @@ private slots:
 
     void refusedFileLeavesTheToolAsItWas() {
         load(warmFile);
-        view->slider1()->setSelection({0.2, 0.8});
+        view->rangeSlider()->setSelection({0.2, 0.8});
         const QString fileLabel = view->fileNameLabel()->text();
-        const QList<QPointF> points = view->limitedQuadGraph()->curveSeries().at(6)->points();
+        const QList<QPointF> points = view->inkChart()->curveSeries().at(6)->points();
         saveTo(folder.filePath("before.quad"), view->saveButton());
 
         load(refusedFile);
         QCOMPARE(ui->alerts.size(), std::size_t(1));
-        QCOMPARE(ui->alerts[0].messageText, std::string("Failed to Load Quad File"));
-        QVERIFY(ui->alerts[0].informativeText.find("#DIV/0!") != std::string::npos);
+        QCOMPARE(ui->alerts[0].title, std::string("Failed to Load Quad File"));
+        QVERIFY(ui->alerts[0].text.find("#DIV/0!") != std::string::npos);
         QCOMPARE(view->fileNameLabel()->text(), fileLabel);
-        QCOMPARE(view->limitedQuadGraph()->curveSeries().at(6)->points(), points);
-        QVERIFY(view->slider1()->selection() == (sg::SelectionRange{0.2, 0.8}));
+        QCOMPARE(view->inkChart()->curveSeries().at(6)->points(), points);
+        QVERIFY(view->rangeSlider()->selection() == (sg::SelectionRange{0.2, 0.8}));
         QVERIFY(view->canSave());
         saveTo(folder.filePath("after.quad"), view->saveButton());
         QCOMPARE(bytesOf(folder.filePath("after.quad")), bytesOf(folder.filePath("before.quad")));
@@ -264,18 +263,18 @@ private slots:
 
     void failedSaveShowsTheReasonAndKeepsTheResult() {
         load(warmFile);
-        view->slider1()->setSelection({0.6, 1.0});
-        view->zeroFirstQuadValue()->setChecked(true);
-        const double first = view->tool().limitedCurves()[0][0];
+        view->rangeSlider()->setSelection({0.6, 1.0});
+        view->zeroFirstCheck()->setChecked(true);
+        const double first = view->tool().trimmedCurve()[0][0];
         QVERIFY(first > 0.0);
         // A folder in the way of the target makes the write fail, also for root.
         QVERIFY(QDir().mkpath(folder.filePath("taken.quad")));
         saveTo(folder.filePath("taken.quad"), view->saveButton());
         QCOMPARE(ui->alerts.size(), std::size_t(1));
-        QCOMPARE(ui->alerts[0].messageText, std::string("Failed to Save"));
-        QVERIFY(!ui->alerts[0].informativeText.empty());
-        QCOMPARE(view->tool().limitedCurves()[0][0], first);
-        QCOMPARE(view->limitedQuadGraph()->curveSeries().at(0)->at(0).y(), first / 655.35);
+        QCOMPARE(ui->alerts[0].title, std::string("Failed to Save"));
+        QVERIFY(!ui->alerts[0].text.empty());
+        QCOMPARE(view->tool().trimmedCurve()[0][0], first);
+        QCOMPARE(view->inkChart()->curveSeries().at(0)->at(0).y(), first / 655.35);
     }
 
     void keyboardReachesTheControlsInLayoutOrder() {
@@ -291,29 +290,29 @@ private slots:
             tabStops << QApplication::focusWidget();
         }
         QCOMPARE(tabStops,
-                 (QList<QWidget*>{button("loadButton"), view->slider1(), view->displayAsPigment(),
-                                  view->zeroFirstQuadValue(), view->exportXmlButton(),
-                                  view->saveLimitedButton(), view->saveButton()}));
+                 (QList<QWidget*>{button("loadButton"), view->rangeSlider(), view->asPercentCheck(),
+                                  view->zeroFirstCheck(), view->exportXmlButton(),
+                                  view->saveUnzeroedButton(), view->saveButton()}));
 
         // Alt+I reaches the range, where the arrow keys move the start one level at a time.
         QTest::keyClick(view, Qt::Key_I, Qt::AltModifier);
-        QVERIFY(view->slider1()->hasFocus());
-        QTest::keyClick(view->slider1(), Qt::Key_Right);
-        QTest::keyClick(view->slider1(), Qt::Key_Right);
-        QCOMPARE(view->tool().lowLimit(), 2);
-        QCOMPARE(view->lowLimitValueLabel()->text(), QStringLiteral("Start: gray level 253.0"));
+        QVERIFY(view->rangeSlider()->hasFocus());
+        QTest::keyClick(view->rangeSlider(), Qt::Key_Right);
+        QTest::keyClick(view->rangeSlider(), Qt::Key_Right);
+        QCOMPARE(view->tool().lowLevel(), 2);
+        QCOMPARE(view->startLabel()->text(), QStringLiteral("Start: gray level 253.0"));
     }
 
     void draggingAHandleUpdatesTheChartInPlace() {
         load(warmFile);
-        sg::InkCurveChart* graph = view->limitedQuadGraph();
+        sg::InkCurveChart* graph = view->inkChart();
         QChart* chart = graph->chart();
         const QList<QLineSeries*> series = graph->curveSeries();
         QCOMPARE(series.size(), 8);
         const QList<QAbstractAxis*> axes = chart->axes();
         const QList<QPointF> before = series.at(0)->points();
 
-        sg::RangeSlider* slider = view->slider1();
+        sg::RangeSlider* slider = view->rangeSlider();
         const auto y = slider->height() / 2;
         const QPoint startHandle(int(slider->handleCenterX(sg::DraggedSlider::start)), y);
         QTest::mousePress(slider, Qt::LeftButton, {}, startHandle);
@@ -332,10 +331,10 @@ private slots:
         // The lines show the tool's result.
         for (std::size_t channel = 0; channel < 8; ++channel) {
             QCOMPARE(series.at(qsizetype(channel))->at(0).y(),
-                     view->tool().limitedCurves()[channel][0] / 655.35);
+                     view->tool().trimmedCurve()[channel][0] / 655.35);
         }
-        QCOMPARE(view->tool().lowLimit(),
-                 sg::CurveLimiter::lowLimitForSelection(slider->selection().start));
+        QCOMPARE(view->tool().lowLevel(),
+                 sg::CurveLimiter::lowLevelForSelection(slider->selection().start));
     }
 };
 

@@ -147,7 +147,7 @@ private slots:
         for (int level = 1; level <= 255; ++level) {
             QTest::keyClick(slider, Qt::Key_Right);
             // Every press reaches exactly the next level of the tool's start limit.
-            QCOMPARE(sg::CurveLimiter::lowLimitForSelection(slider->selection().start), level);
+            QCOMPARE(sg::CurveLimiter::lowLevelForSelection(slider->selection().start), level);
         }
         QTest::keyClick(slider, Qt::Key_Right);  // at the end: no notification
         QCOMPARE(changes->count(), 255);

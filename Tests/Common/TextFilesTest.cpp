@@ -33,7 +33,7 @@ TEST(DecodeText, ReadsInvalidUtf8AsWindows1252) {
 TEST(DecodeText, RefusesNulBytes) {
     const auto result = decodeText(std::string_view("0\n\0\n1", 5));
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.error(), "The file holds a NUL byte, so it is not a text file.");
+    EXPECT_EQ(result.refusal().text, "The file holds a NUL byte, so it is not a text file.");
 }
 
 class TemporaryFolder : public ::testing::Test {
@@ -55,7 +55,7 @@ using AtomicWrite = TemporaryFolder;
 TEST_F(AtomicWrite, ReplacesTheWholeFileAndLeavesNoTemporary) {
     const auto target = folder / "curve.quad";
     std::ofstream(target) << "an older and much longer content";
-    EXPECT_EQ(writeFileAtomically(target, "## new\n0"), std::nullopt);
+    EXPECT_TRUE(saveTextFile(target, "## new\n0").isDone());
     EXPECT_EQ(readFileBytes(target).value(), "## new\n0");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
                             std::filesystem::directory_iterator()),
@@ -68,9 +68,9 @@ TEST_F(AtomicWrite, FailureLeavesTheTargetAndNoTemporary) {
     std::filesystem::create_directory(target);
     std::ofstream(target / "kept") << "old";
     const Outcome failure = saveTextFile(target, "new");
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->messageText, "Failed to Save");
-    EXPECT_EQ(failure->informativeText, "\"curve.quad\" could not be written: Is a directory.");
+    ASSERT_TRUE(failure.isRefused());
+    EXPECT_EQ(failure.alert()->title, "Failed to Save");
+    EXPECT_EQ(failure.alert()->text, "\"curve.quad\" could not be written: Is a directory.");
     EXPECT_EQ(readFileBytes(target / "kept").value(), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
                             std::filesystem::directory_iterator()),
@@ -79,18 +79,17 @@ TEST_F(AtomicWrite, FailureLeavesTheTargetAndNoTemporary) {
 
 TEST_F(AtomicWrite, MissingFolderIsAFailure) {
     const Outcome failure = saveTextFile(folder / "no such folder" / "a.quad", "x");
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->informativeText,
-              "\"a.quad\" could not be written: No such file or directory.");
+    ASSERT_TRUE(failure.isRefused());
+    EXPECT_EQ(failure.alert()->text, "\"a.quad\" could not be written: No such file or directory.");
 }
 
 TEST_F(TemporaryFolder, ReadingRefusesFoldersMissingAndOversizedFiles) {
-    EXPECT_EQ(readFileBytes(folder).error(), "The file could not be read: it is a folder.");
-    EXPECT_EQ(readFileBytes(folder / "missing.quad").error(),
+    EXPECT_EQ(readFileBytes(folder).refusal().text, "The file could not be read: it is a folder.");
+    EXPECT_EQ(readFileBytes(folder / "missing.quad").refusal().text,
               "The file could not be read: No such file or directory.");
     const auto large = folder / "large.txt";
     std::filesystem::resize_file((std::ofstream(large), large), maximumTextFileSize + 1);
-    EXPECT_EQ(readFileBytes(large).error(), "The file is larger than 64 MiB.");
+    EXPECT_EQ(readFileBytes(large).refusal().text, "The file is larger than 64 MiB.");
 }
 
 }  // namespace

@@ -16,18 +16,17 @@ const std::filesystem::path dataFolder =
 TEST(QuadLevelsTool, LoadKeepsTheSelectionAndARefusalKeepsEverything) {
     QuadLevelsTool tool;
     tool.setSelection(0.5, 1.0);
-    EXPECT_EQ(tool.limitedCurves()[0][0], 32512.0);  // the built-in ramp at level 127
-    ASSERT_EQ(tool.loadQuadFile(dataFolder / "WarmBaryta8.quad"), std::nullopt);
-    EXPECT_EQ(tool.lowLimit(), 127);
-    EXPECT_EQ(tool.limitedCurves()[0][0], tool.currentFile()->inputQuadCurveArray[0][127]);
-    EXPECT_EQ(tool.currentFile()->quadHeaders, tool.currentFile()->inkList);
+    EXPECT_EQ(tool.trimmedCurve()[0][0], 32512.0);  // the built-in ramp at level 127
+    ASSERT_TRUE(tool.loadQuadFile(dataFolder / "WarmBaryta8.quad").isDone());
+    EXPECT_EQ(tool.lowLevel(), 127);
+    EXPECT_EQ(tool.trimmedCurve()[0][0], tool.curveFile()->curve()[0][127]);
 
-    const QuadCurve before = tool.limitedCurves();
+    const QuadCurve before = tool.trimmedCurve();
     const Outcome failure = tool.loadQuadFile(dataFolder / "DivZeroExport.quad");
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->messageText, "Failed to Load Quad File");
-    EXPECT_EQ(tool.limitedCurves(), before);
-    EXPECT_EQ(tool.currentFile()->quadCurveFileName, "WarmBaryta8.quad");
+    ASSERT_TRUE(failure.isRefused());
+    EXPECT_EQ(failure.alert()->title, "Failed to Load Quad File");
+    EXPECT_EQ(tool.trimmedCurve(), before);
+    EXPECT_EQ(tool.curveFile()->fileName(), "WarmBaryta8.quad");
 }
 
 TEST(QuadLevelsTool, SelectionIsClampedAndOrdered) {
@@ -37,43 +36,47 @@ TEST(QuadLevelsTool, SelectionIsClampedAndOrdered) {
     EXPECT_EQ(tool.selectionEnd(), 1.0);
     tool.setSelection(0.6, 0.2);
     EXPECT_EQ(tool.selectionEnd(), 0.6);
-    EXPECT_EQ(tool.lowLimit(), 153);
-    EXPECT_EQ(tool.highLimit(), 153);
+    EXPECT_EQ(tool.lowLevel(), 153);
+    EXPECT_EQ(tool.highLevel(), 153);
     tool.setSelection(std::nan(""), std::nan(""));
-    EXPECT_EQ(tool.highLimit(), 0);
-    for (const double value : tool.limitedCurves()[0]) {
+    EXPECT_EQ(tool.highLevel(), 0);
+    for (const double value : tool.trimmedCurve()[0]) {
         EXPECT_FALSE(std::isnan(value));
     }
 }
 
 TEST(QuadLevelsTool, ZeroingIsKeptOnlyAfterASuccessfulWrite) {
     QuadLevelsTool tool;
-    EXPECT_EQ(tool.saveQuadFile([](std::string_view) -> Outcome { return Alert{}; }, true),
-              std::nullopt);  // nothing loaded: the writer is not even asked
-    ASSERT_EQ(tool.loadQuadFile(dataFolder / "WarmBaryta8.quad"), std::nullopt);
+    // Nothing loaded: the writer is not even asked.
+    EXPECT_TRUE(
+        tool.saveTrimmedCurve([](std::string_view) { return Outcome::refused(Alert{}); }, true)
+            .isDone());
+    ASSERT_TRUE(tool.loadQuadFile(dataFolder / "WarmBaryta8.quad").isDone());
     tool.setSelection(0.6, 0.9);
-    const QuadCurve before = tool.limitedCurves();
+    const QuadCurve before = tool.trimmedCurve();
     ASSERT_GT(before[0][0], 0.0);
 
     const Alert diskFull{"Failed to Save", "disk full"};
-    EXPECT_EQ(tool.saveQuadFile([&](std::string_view) -> Outcome { return diskFull; }, true),
-              diskFull);
-    EXPECT_EQ(tool.limitedCurves(), before);
+    EXPECT_EQ(
+        tool.saveTrimmedCurve([&](std::string_view) { return Outcome::refused(diskFull); }, true)
+            .alert(),
+        diskFull);
+    EXPECT_EQ(tool.trimmedCurve(), before);
 
     std::string written;
-    EXPECT_EQ(tool.saveQuadFile(
-                  [&](std::string_view text) {
-                      written = text;
-                      return Outcome();
-                  },
-                  true),
-              std::nullopt);
-    EXPECT_EQ(written, tool.quadFileText(false));  // the stored result is zeroed now
-    for (const std::vector<double>& channel : tool.limitedCurves()) {
+    EXPECT_TRUE(tool.saveTrimmedCurve(
+                        [&](std::string_view text) {
+                            written = text;
+                            return Outcome();
+                        },
+                        true)
+                    .isDone());
+    EXPECT_EQ(written, tool.trimmedFileText(false));  // the stored result is zeroed now
+    for (const std::vector<double>& channel : tool.trimmedCurve()) {
         EXPECT_EQ(channel[0], 0.0);
     }
     tool.setSelection(0.6, 0.9);
-    EXPECT_EQ(tool.limitedCurves(), before);
+    EXPECT_EQ(tool.trimmedCurve(), before);
 }
 
 }  // namespace

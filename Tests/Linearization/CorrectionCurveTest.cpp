@@ -29,20 +29,19 @@ bool nonIncreasing(const std::vector<double>& values, std::size_t count) {
 }
 
 TEST(CorrectionCurveTest, MeasuredDmaxIsTheDensityOfTheDarkestPatch) {
-    EXPECT_NEAR(measuredDmaxFromLabL(50.0), 0.7347, 5e-5);
-    EXPECT_NEAR(measuredDmaxFromLabL(5.0), 2.2569, 5e-5);
+    EXPECT_NEAR(densityFromLightness(50.0), 0.7347, 5e-5);
+    EXPECT_NEAR(densityFromLightness(5.0), 2.2569, 5e-5);
     // Both branches of the inverse meet at L* 8.
-    EXPECT_NEAR(measuredDmaxFromLabL(8.0), measuredDmaxFromLabL(7.9999999), 1e-6);
+    EXPECT_NEAR(densityFromLightness(8.0), densityFromLightness(7.9999999), 1e-6);
 }
 
 TEST(CorrectionCurveTest, ResponseEqualToTheTargetGivesTheIdentity) {
     CorrectionCurve curve;
-    curve.densitiesToCorrect = curve.makeLinearTarget(curvedWedge(256));
-    curve.linearTargetArray = curve.densitiesToCorrect;
-    EXPECT_EQ(curve.linearTargetArray.back(), curvedWedge(256).back());  // exactly
-    ManualCurveControl control;
-    curve.makeFinalTarget(control);
-    const std::vector<double> correction = curve.makeCorrectionCurve();
+    curve.smoothedResponse = curve.makeLinearTarget(curvedWedge(256));
+    EXPECT_EQ(curve.smoothedResponse.back(), curvedWedge(256).back());  // exactly
+    ToneControlPoints control;
+    curve.retarget(control);
+    const std::vector<double> correction = *curve.positions;
     ASSERT_EQ(correction.size(), 257u);
     EXPECT_EQ(correction.front(), 0.0);
     EXPECT_EQ(correction.back(), 100.0);
@@ -100,21 +99,19 @@ TEST(CorrectionCurveTest, DegenerateBracketsStayInsideTheRange) {
 }
 
 TEST(CorrectionCurveTest, PipelineWorksFromTheMeasurement) {
-    MeasuredValues measured;
-    measured.measuredLabL = curvedWedge(21);
-    ManualCurveControl control;
+    ToneControlPoints control;
     CorrectionCurve curve;
-    curve.runCorrectionPipeline(measured, control, 0, 0.0);
+    curve.run(curvedWedge(21), control, 0, 0.0);
 
-    ASSERT_EQ(measured.originalInterpolatedMeasuredValues.size(), 256u);
-    EXPECT_EQ(measured.originalInterpolatedMeasuredValues.back(), 8.0);
-    EXPECT_EQ(curve.measuredDmax, measuredDmaxFromLabL(8.0));
+    ASSERT_EQ(curve.resampledLightness.size(), 256u);
+    EXPECT_EQ(curve.resampledLightness.back(), 8.0);
+    EXPECT_EQ(curve.maximumDensity, densityFromLightness(8.0));
     // The target ends where the resampled series does, at 255/256 of the wedge: lighter than
     // the last patch.
-    EXPECT_GT(curve.linearTargetArray.back(), 8.0);
-    ASSERT_EQ(curve.correctionCurveArray->size(), 257u);
+    EXPECT_GT(curve.linearTarget.back(), 8.0);
+    ASSERT_EQ(curve.positions->size(), 257u);
     // Light tones darken fast on this print, so the correction holds them back.
-    EXPECT_LT((*curve.correctionCurveArray)[64], 64 * 100.0 / 255.0);
+    EXPECT_LT((*curve.positions)[64], 64 * 100.0 / 255.0);
 }
 
 TEST(CorrectionCurveTest, CorrectionIsMonotoneWheneverTheResponseAndTargetAre) {
@@ -124,21 +121,19 @@ TEST(CorrectionCurveTest, CorrectionIsMonotoneWheneverTheResponseAndTargetAre) {
     for (const int window : {0, 2, 5, 10, 50}) {
         for (const double spline : {0.0, 0.1, 0.25, 0.31}) {
             for (const double slider : {-50.0, 0.0, 30.0}) {
-                MeasuredValues measured;
-                measured.measuredLabL = labL;
-                ManualCurveControl control;
-                control.midControlValue = slider;
+                ToneControlPoints control;
+                control.midtone.adjustment = slider;
                 CorrectionCurve curve;
-                curve.runCorrectionPipeline(measured, control, window, spline);
-                const std::vector<double>& correction = *curve.correctionCurveArray;
+                curve.run(labL, control, window, spline);
+                const std::vector<double>& correction = *curve.positions;
                 EXPECT_EQ(correction.front(), 0.0);
                 EXPECT_EQ(correction.back(), 100.0);
                 if (window >= 2) {
-                    EXPECT_TRUE(nonIncreasing(curve.densitiesToCorrect, 256))
+                    EXPECT_TRUE(nonIncreasing(curve.smoothedResponse, 256))
                         << window << " " << spline;
                 }
-                if (nonIncreasing(curve.densitiesToCorrect, 256) &&
-                    nonIncreasing(curve.finalTargetArray, 257)) {
+                if (nonIncreasing(curve.smoothedResponse, 256) &&
+                    nonIncreasing(curve.target, 257)) {
                     ++checked;
                     for (std::size_t k = 1; k < correction.size(); ++k) {
                         ASSERT_GE(correction[k], correction[k - 1])
@@ -155,15 +150,15 @@ TEST(CorrectionCurveTest, CorrectionIsMonotoneWheneverTheResponseAndTargetAre) {
 TEST(CorrectionCurveTest, PositiveCorrectionReadsTheResponseAgainstItsOwnEnds) {
     PositiveCorrectionCurve curve;
     curve.recompute();
-    EXPECT_FALSE(curve.correctionCurveArray.has_value());
+    EXPECT_FALSE(curve.positions.has_value());
 
     // A response that falls twice as fast in its first half.
-    curve.measuredDensities = {100, 80, 60, 50, 40, 30, 20};
+    curve.measuredResponse = {100, 80, 60, 50, 40, 30, 20};
     curve.recompute();
-    ASSERT_EQ(curve.finalTargetArray.size(), 256u);
-    EXPECT_EQ(curve.finalTargetArray.front(), 100.0);
-    EXPECT_NEAR(curve.finalTargetArray.back(), 20.0 + 10.0 * 6.0 / 256.0, 1e-9);
-    const std::vector<double>& correction = *curve.correctionCurveArray;
+    ASSERT_EQ(curve.target.size(), 256u);
+    EXPECT_EQ(curve.target.front(), 100.0);
+    EXPECT_NEAR(curve.target.back(), 20.0 + 10.0 * 6.0 / 256.0, 1e-9);
+    const std::vector<double>& correction = *curve.positions;
     ASSERT_EQ(correction.size(), 256u);
     EXPECT_EQ(correction.back(), 100.0);
     EXPECT_LT(correction[85], 100.0 / 3.0);

@@ -7,7 +7,7 @@
 
 #include "Common/Diagnostics.h"
 #include "Common/Strings.h"
-#include "QuadFiles/GutenprintInkXML.h"
+#include "QuadFiles/GutenprintCurveXml.h"
 #include "QuadFiles/QuadTestText.h"
 #include "TemporaryFolder.h"
 
@@ -23,28 +23,26 @@ const std::filesystem::path curve = dataFolder / "curve4.quad";
 // What a view compares after a refusal: everything it draws or saves.
 struct Snapshot {
     explicit Snapshot(const LinearizationTool& tool)
-        : measuredLabL(tool.measuredValues().measuredLabL),
-          resampledLabL(tool.measuredValues().originalInterpolatedMeasuredValues),
+        : lightness(tool.lightness()),
+          resampledLightness(tool.correction().resampledLightness),
           measurementFileName(tool.measurementFileName()),
-          measuredDmax(tool.measuredDmax()),
-          densitiesToCorrect(tool.correctionCurve().densitiesToCorrect),
-          finalTargetArray(tool.correctionCurve().finalTargetArray),
-          correction(tool.correctionCurve().correctionCurveArray),
-          inputs{tool.manualCurveControl().shadowInput, tool.manualCurveControl().midInput,
-                 tool.manualCurveControl().highlightInput},
+          maximumDensity(tool.correction().maximumDensity),
+          smoothedResponse(tool.correction().smoothedResponse),
+          target(tool.correction().target),
+          correction(tool.correction().positions),
+          inputs{tool.controlPoints().shadow.input, tool.controlPoints().midtone.input,
+                 tool.controlPoints().highlight.input},
           linearity(tool.linearity() ? tool.linearity()->maximumDeviation : -1.0),
-          quadFileName(tool.currentQuadFile() ? tool.currentQuadFile()->quadCurveFileName
-                                              : std::nullopt),
-          linearized(tool.currentLinearization()
-                         ? tool.currentLinearization()->linearizedQuadCurve2DArray
-                         : QuadCurve{}) {}
+          quadFileName(tool.curveFile() ? std::optional(tool.curveFile()->fileName())
+                                        : std::nullopt),
+          linearized(tool.linearizedCurve().value_or(QuadCurve{})) {}
     bool operator==(const Snapshot&) const = default;
 
-    std::optional<std::vector<double>> measuredLabL;
-    std::vector<double> resampledLabL;
+    std::optional<std::vector<double>> lightness;
+    std::vector<double> resampledLightness;
     std::optional<std::string> measurementFileName;
-    double measuredDmax;
-    std::vector<double> densitiesToCorrect, finalTargetArray;
+    double maximumDensity;
+    std::vector<double> smoothedResponse, target;
     std::optional<std::vector<double>> correction;
     std::vector<double> inputs;
     double linearity;
@@ -55,65 +53,62 @@ struct Snapshot {
 class LinearizationToolTest : public ::testing::Test {
 protected:
     void loadBoth(const std::filesystem::path& measurements = wedge) {
-        ASSERT_EQ(tool.loadMeasurements(measurements), std::nullopt);
-        ASSERT_EQ(tool.loadQuadFile(curve), std::nullopt);
+        ASSERT_TRUE(tool.loadMeasurements(measurements).isDone());
+        ASSERT_TRUE(tool.loadQuadFile(curve).isDone());
     }
 
-    // The dispatcher's "Loading error :" lines stay out of the test output.
+    // Diagnostic lines stay out of the test output.
     DiagnosticsCapture capture;
     LinearizationTool tool;
 };
 
 TEST_F(LinearizationToolTest, BeforeAnyMeasurementNothingCanBeLinearized) {
-    EXPECT_TRUE(tool.measurementDataLoadingError());
-    tool.setMovingAverageWindow(7);
-    tool.setSplineSmoothingPercentage(0.5);
-    EXPECT_EQ(capture.text(),
-              "No Correction Curve loaded, can not smooth with average\n"
-              "No Correction Curve loaded, can not smooth with spline\n");
-    EXPECT_EQ(tool.movingAverageWindow(), 7);  // the controls still show what was set
-    EXPECT_EQ(tool.splineSmoothingControl(), 0.5);
-    EXPECT_FALSE(tool.hasCorrectionCurve());
+    EXPECT_FALSE(tool.lightness().has_value());
+    tool.setAveragingWindow(7);
+    tool.setSplineSetting(0.5);
+    EXPECT_EQ(tool.averagingWindow(), 7);  // the controls still show what was set
+    EXPECT_EQ(tool.splineSetting(), 0.5);
+    EXPECT_FALSE(tool.hasCorrection());
 
-    EXPECT_EQ(tool.setControlPoint(ControlPoint::shadow, 30, 10), std::nullopt);
-    EXPECT_EQ(tool.manualCurveControl().shadowInput, 25.0);
-    EXPECT_EQ(tool.manualCurveControl().shadowControlValue, 0.0);
+    EXPECT_TRUE(tool.setControlPoint(ControlPoint::shadow, 30, 10).isDone());
+    EXPECT_EQ(tool.controlPoints().shadow.input, 25.0);
+    EXPECT_EQ(tool.controlPoints().shadow.adjustment, 0.0);
 
-    // The curve file stays current, so the next measurement load linearizes it.
-    const Outcome refused = tool.loadQuadFile(curve);
-    ASSERT_TRUE(refused.has_value());
-    EXPECT_EQ(refused->messageText, "Failed to Linearize");
-    EXPECT_EQ(refused->informativeText,
-              "Please load a valid quad curve file and measurement data file and try again");
-    ASSERT_TRUE(tool.currentQuadFile().has_value());
-    EXPECT_EQ(tool.currentQuadFile()->quadCurveFileName, "curve4.quad");
-    EXPECT_FALSE(tool.currentLinearization().has_value());
-    EXPECT_EQ(tool.linearizedQuadFileText("").error(), failedToLinearizeAlert());
+    // The curve file is taken and waits, so the next measurement load linearizes it.
+    const Outcome pending = tool.loadQuadFile(curve);
+    EXPECT_EQ(pending.kind(), Outcome::Kind::takenNotComputed);
+    EXPECT_EQ(
+        pending.alert(),
+        (Alert{"Failed to Linearize",
+               "Please load a valid quad curve file and measurement data file and try again"}));
+    ASSERT_TRUE(tool.curveFile().has_value());
+    EXPECT_EQ(tool.curveFile()->fileName(), "curve4.quad");
+    EXPECT_FALSE(tool.linearizedCurve().has_value());
+    EXPECT_EQ(tool.linearizedFileText("").refusal(), failedToLinearizeAlert());
     const testing::TemporaryFolder folder;
-    EXPECT_EQ(tool.saveLinearizedCurveFile(folder.path() / "out.quad", ""),
+    EXPECT_EQ(tool.saveLinearizedCurve(folder.path() / "out.quad", "").alert(),
               failedToLinearizeAlert());
-    EXPECT_EQ(tool.exportGutenprintXML(folder.path()), failedToLinearizeAlert());
+    EXPECT_EQ(tool.exportGutenprintXml(folder.path()).alert(), failedToLinearizeAlert());
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 
-    ASSERT_EQ(tool.loadMeasurements(wedge), std::nullopt);
-    ASSERT_TRUE(tool.currentLinearization().has_value());
-    EXPECT_EQ(tool.currentLinearization()->linearizedQuadCurve2DArray.size(), 4u);
+    ASSERT_TRUE(tool.loadMeasurements(wedge).isDone());
+    ASSERT_TRUE(tool.linearizedCurve().has_value());
+    EXPECT_EQ(tool.linearizedCurve()->size(), 4u);
 }
 
 TEST_F(LinearizationToolTest, MeasurementLoadRunsThePipelineAndFillsTheReadouts) {
-    ASSERT_EQ(tool.loadMeasurements(wedge), std::nullopt);
-    EXPECT_FALSE(tool.measurementDataLoadingError());
+    ASSERT_TRUE(tool.loadMeasurements(wedge).isDone());
     EXPECT_EQ(tool.measurementFileName(), "wedge21.txt");
-    const std::vector<double>& labL = tool.measuredValues().measuredLabL.value();
+    const std::vector<double>& labL = tool.lightness().value();
     ASSERT_EQ(labL.size(), 21u);
     EXPECT_EQ(labL.front(), 93.93);
     EXPECT_EQ(labL.back(), 16.26);
-    EXPECT_EQ(tool.measuredDmax(), measuredDmaxFromLabL(16.26));
-    EXPECT_NEAR(tool.measuredDmax(), 1.6674, 5e-5);
+    EXPECT_EQ(tool.correction().maximumDensity, densityFromLightness(16.26));
+    EXPECT_NEAR(tool.correction().maximumDensity, 1.6674, 5e-5);
     ASSERT_TRUE(tool.linearity().has_value());
     EXPECT_GT(tool.linearity()->maximumDeviation, 15.0);
     EXPECT_EQ(tool.linearity()->warningText(), "");
-    ASSERT_TRUE(tool.correctionCurve().correctionCurveArray.has_value());
+    ASSERT_TRUE(tool.correction().positions.has_value());
 }
 
 TEST_F(LinearizationToolTest, RefusedFilesKeepEverything) {
@@ -123,28 +118,27 @@ TEST_F(LinearizationToolTest, RefusedFilesKeepEverything) {
     for (const std::filesystem::path& path :
          {dataFolder / "unknown-format.txt", dataFolder / "no-such-file.txt", dataFolder}) {
         const Outcome refused = tool.loadMeasurements(path);
-        ASSERT_TRUE(refused.has_value()) << path;
-        EXPECT_EQ(refused->messageText, "Failed to Load Measurement Data");
+        ASSERT_TRUE(refused.isRefused()) << path;
+        EXPECT_EQ(refused.alert()->title, "Failed to Load Measurement Data");
         EXPECT_EQ(Snapshot(tool), before) << path;
-        EXPECT_FALSE(tool.measurementDataLoadingError());
     }
     const Outcome refused = tool.loadQuadFile(dataFolder / "unknown-header.quad");
-    ASSERT_TRUE(refused.has_value());
-    EXPECT_EQ(refused->messageText, "Failed to Load Quad File");
+    ASSERT_TRUE(refused.isRefused());
+    EXPECT_EQ(refused.alert()->title, "Failed to Load Quad File");
     EXPECT_EQ(Snapshot(tool), before);
 }
 
 TEST_F(LinearizationToolTest, NewMeasurementsRelinearizeTheLoadedCurve) {
     loadBoth();
-    const std::string firstText = tool.linearizedQuadFileText("").value();
-    ASSERT_EQ(tool.loadMeasurements(swappedWedge), std::nullopt);
+    const std::string firstText = tool.linearizedFileText("").value();
+    ASSERT_TRUE(tool.loadMeasurements(swappedWedge).isDone());
     EXPECT_EQ(tool.measurementFileName(), "wedge21-swapped.txt");
 
     LinearizationTool fresh;
-    ASSERT_EQ(fresh.loadMeasurements(swappedWedge), std::nullopt);
-    ASSERT_EQ(fresh.loadQuadFile(curve), std::nullopt);
-    EXPECT_NE(tool.linearizedQuadFileText("").value(), firstText);
-    EXPECT_EQ(tool.linearizedQuadFileText("").value(), fresh.linearizedQuadFileText("").value());
+    ASSERT_TRUE(fresh.loadMeasurements(swappedWedge).isDone());
+    ASSERT_TRUE(fresh.loadQuadFile(curve).isDone());
+    EXPECT_NE(tool.linearizedFileText("").value(), firstText);
+    EXPECT_EQ(tool.linearizedFileText("").value(), fresh.linearizedFileText("").value());
 
     // Patches 7 and 8 of that wedge were measured in the wrong order.
     ASSERT_TRUE(tool.linearity().has_value());
@@ -161,36 +155,36 @@ TEST_F(LinearizationToolTest, SmoothingControlsRerunThePipelineAndTheLinearizati
     loadBoth(swappedWedge);
     const Snapshot loaded(tool);
     // The untouched spline control smooths exactly as the load did.
-    tool.setSplineSmoothingPercentage(LinearizationControlRanges::splineStart);
+    tool.setSplineSetting(LinearizationControlRanges::splineStart);
     EXPECT_EQ(Snapshot(tool), loaded);
 
-    tool.setMovingAverageWindow(10);
+    tool.setAveragingWindow(10);
     EXPECT_NE(Snapshot(tool).correction, loaded.correction);
     EXPECT_NE(Snapshot(tool).linearized, loaded.linearized);
     const Snapshot atTen(tool);
-    tool.setMovingAverageWindow(10);  // the same value again changes nothing
+    tool.setAveragingWindow(10);  // the same value again changes nothing
     EXPECT_EQ(Snapshot(tool), atTen);
     // A window of 2 or more forces the response monotone, so the correction is too.
-    const std::vector<double>& correction = *tool.correctionCurve().correctionCurveArray;
+    const std::vector<double>& correction = *tool.correction().positions;
     for (std::size_t k = 1; k < correction.size(); ++k) {
         EXPECT_GE(correction[k], correction[k - 1]) << k;
     }
-    tool.setSplineSmoothingPercentage(0.0);
+    tool.setSplineSetting(0.0);
     const Snapshot atZero(tool);
-    tool.setSplineSmoothingPercentage(2.0);
+    tool.setSplineSetting(2.0);
     EXPECT_EQ(Snapshot(tool), atZero);
-    tool.setMovingAverageWindow(0);
-    tool.setSplineSmoothingPercentage(1.0);
+    tool.setAveragingWindow(0);
+    tool.setSplineSetting(1.0);
     EXPECT_EQ(Snapshot(tool), loaded);
 
     // Settings made before a load are the ones the load smooths with, as the controls show.
     LinearizationTool presetFirst;
-    presetFirst.setMovingAverageWindow(10);
-    presetFirst.setSplineSmoothingPercentage(0.5);
-    ASSERT_EQ(presetFirst.loadMeasurements(swappedWedge), std::nullopt);
-    ASSERT_EQ(presetFirst.loadQuadFile(curve), std::nullopt);
-    tool.setMovingAverageWindow(10);
-    tool.setSplineSmoothingPercentage(0.5);
+    presetFirst.setAveragingWindow(10);
+    presetFirst.setSplineSetting(0.5);
+    ASSERT_TRUE(presetFirst.loadMeasurements(swappedWedge).isDone());
+    ASSERT_TRUE(presetFirst.loadQuadFile(curve).isDone());
+    tool.setAveragingWindow(10);
+    tool.setSplineSetting(0.5);
     EXPECT_EQ(Snapshot(presetFirst), Snapshot(tool));
 }
 
@@ -198,11 +192,11 @@ TEST_F(LinearizationToolTest, ControlPointsBendTheTargetAndRefuseCrossingInputs)
     loadBoth();
     const Snapshot straight(tool);
 
-    ASSERT_EQ(tool.setControlPoint(ControlPoint::shadow, 25, 20), std::nullopt);
-    EXPECT_EQ(tool.manualCurveControl().shadowControlValue, -20.0);
-    EXPECT_DOUBLE_EQ(tool.manualCurveControl().shadowOutput, 20.0);
+    ASSERT_TRUE(tool.setControlPoint(ControlPoint::shadow, 25, 20).isDone());
+    EXPECT_EQ(tool.controlPoints().shadow.adjustment, -20.0);
+    EXPECT_DOUBLE_EQ(tool.controlPoints().shadow.output, 20.0);
     const Snapshot bent(tool);
-    EXPECT_NE(bent.finalTargetArray, straight.finalTargetArray);
+    EXPECT_NE(bent.target, straight.target);
     EXPECT_NE(bent.linearized, straight.linearized);
 
     const struct {
@@ -214,31 +208,31 @@ TEST_F(LinearizationToolTest, ControlPointsBendTheTargetAndRefuseCrossingInputs)
                     {ControlPoint::highlight, NAN}};
     for (const auto& refusal : refusals) {
         const Outcome outcome = tool.setControlPoint(refusal.which, refusal.input, -30);
-        ASSERT_TRUE(outcome.has_value()) << refusal.input;
-        EXPECT_EQ(outcome->messageText, "Invalid Control Point");
+        ASSERT_TRUE(outcome.isRefused()) << refusal.input;
+        EXPECT_EQ(outcome.alert()->title, "Invalid Control Point");
         EXPECT_EQ(Snapshot(tool), bent) << refusal.input;
-        EXPECT_EQ(tool.manualCurveControl().shadowControlValue, -20.0);
+        EXPECT_EQ(tool.controlPoints().shadow.adjustment, -20.0);
     }
-    EXPECT_EQ(tool.setControlPoint(ControlPoint::midtone, 80, 0)->informativeText,
+    EXPECT_EQ(tool.setControlPoint(ControlPoint::midtone, 80, 0).alert()->text,
               "The control inputs must rise from shadow to midtone to highlight, each from 1 to "
               "99: shadow 25, midtone 80, highlight 75.");
     // The ends of the allowed range are allowed.
-    EXPECT_EQ(tool.setControlPoint(ControlPoint::shadow, 1, 0), std::nullopt);
-    EXPECT_EQ(tool.setControlPoint(ControlPoint::highlight, 99, 0), std::nullopt);
-    EXPECT_EQ(tool.manualCurveControl().xs, (std::vector<double>{100, 99, 50, 1, 0}));
+    EXPECT_TRUE(tool.setControlPoint(ControlPoint::shadow, 1, 0).isDone());
+    EXPECT_TRUE(tool.setControlPoint(ControlPoint::highlight, 99, 0).isDone());
+    EXPECT_EQ(tool.controlPoints().keyInputs, (std::vector<double>{100, 99, 50, 1, 0}));
 
-    tool.resetOutputCurvePoints();
+    tool.resetControlPoints();
     EXPECT_EQ(Snapshot(tool), straight);
-    EXPECT_EQ(tool.manualCurveControl().shadowOutput, 25.0);
-    EXPECT_EQ(tool.manualCurveControl().midOutput, 50.0);
-    EXPECT_EQ(tool.manualCurveControl().highlightOutput, 75.0);
+    EXPECT_EQ(tool.controlPoints().shadow.output, 25.0);
+    EXPECT_EQ(tool.controlPoints().midtone.output, 50.0);
+    EXPECT_EQ(tool.controlPoints().highlight.output, 75.0);
 }
 
 TEST_F(LinearizationToolTest, SavesAndExportsTheLinearizedCurve) {
     loadBoth();
-    EXPECT_EQ(tool.currentQuadFile()->processNotes,
+    EXPECT_EQ(tool.curveFile()->notes(),
               "Example curve for the linearization tests\nMatte paper, 2880 dpi");
-    const QuadCurve& linearized = tool.currentLinearization()->linearizedQuadCurve2DArray;
+    const QuadCurve& linearized = *tool.linearizedCurve();
     for (const std::vector<double>& channel : linearized) {
         for (const double value : channel) {
             ASSERT_TRUE(value >= 0.0 && value < 65536.0) << value;
@@ -248,7 +242,7 @@ TEST_F(LinearizationToolTest, SavesAndExportsTheLinearizedCurve) {
     const std::vector<std::string> labels = {"# K Curve", "# C Curve", "# M Curve", "# Y Curve"};
     const testing::TemporaryFolder folder;
     const std::string notes = "Linearized from wedge21\nMatte paper, 2880 dpi";
-    ASSERT_EQ(tool.saveLinearizedCurveFile(folder.path() / "linearized.quad", notes), std::nullopt);
+    ASSERT_TRUE(tool.saveLinearizedCurve(folder.path() / "linearized.quad", notes).isDone());
     const std::string expected = joinStrings(
         quadtest::quadLines(
             "## QuadToneRIP K,C,M,Y",
@@ -256,23 +250,21 @@ TEST_F(LinearizationToolTest, SavesAndExportsTheLinearizedCurve) {
             labels, linearized),
         "\n");
     EXPECT_EQ(folder.read("linearized.quad"), expected);
-    EXPECT_EQ(tool.linearizedQuadFileText(notes).value(), expected);
-    EXPECT_EQ(tool.currentQuadFile()->processNotes, notes);
+    EXPECT_EQ(tool.linearizedFileText(notes).value(), expected);
+    EXPECT_EQ(tool.curveFile()->notes(), notes);
 
     // A failed write says why and keeps the notes the file had.
-    EXPECT_EQ(tool.saveLinearizedCurveFile(folder.path() / "missing" / "out.quad", "Other")
-                  .value()
-                  .messageText,
-              "Failed to Save");
-    EXPECT_EQ(tool.currentQuadFile()->processNotes, notes);
+    EXPECT_EQ(
+        tool.saveLinearizedCurve(folder.path() / "missing" / "out.quad", "Other").alert()->title,
+        "Failed to Save");
+    EXPECT_EQ(tool.curveFile()->notes(), notes);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
 
-    ASSERT_EQ(tool.exportGutenprintXML(folder.path()), std::nullopt);
+    ASSERT_TRUE(tool.exportGutenprintXml(folder.path()).isDone());
     const char* names[] = {"Black.xml", "Cyan.xml", "Magenta.xml", "Yellow.xml"};
     for (std::size_t ch = 0; ch < 4; ++ch) {
-        EXPECT_EQ(
-            folder.read(names[ch]),
-            GutenprintInkXML(linearized[ch], labels[ch], folder.path().filename().string()).lut);
+        EXPECT_EQ(folder.read(names[ch]), gutenprintCurveXml(linearized[ch], labels[ch],
+                                                             folder.path().filename().string()));
     }
 }
 
@@ -280,11 +272,11 @@ TEST_F(LinearizationToolTest, SavesAndExportsTheLinearizedCurve) {
 TEST_F(LinearizationToolTest, ExampleFilesLinearize) {
     const std::filesystem::path examples = dataFolder / ".." / ".." / ".." / "examples";
     for (const char* wedgeFile : {"wedge-21-steps.txt", "wedge-51-steps.txt"}) {
-        ASSERT_EQ(tool.loadMeasurements(examples / wedgeFile), std::nullopt) << wedgeFile;
+        ASSERT_TRUE(tool.loadMeasurements(examples / wedgeFile).isDone()) << wedgeFile;
         EXPECT_EQ(tool.linearity()->warningText(), "");
     }
-    ASSERT_EQ(tool.loadQuadFile(examples / "example-curve.quad"), std::nullopt);
-    EXPECT_EQ(tool.currentLinearization()->linearizedQuadCurve2DArray.size(), 8u);
+    ASSERT_TRUE(tool.loadQuadFile(examples / "example-curve.quad").isDone());
+    EXPECT_EQ(tool.linearizedCurve()->size(), 8u);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "Linearization/LinearizationTool.h"
 #include "MeasurementData/MeasurementFixtures.h"
 #include "QuadFiles/InkList.h"
-#include "QuadFiles/QuadDataFile.h"
+#include "QuadFiles/QuadFile.h"
 #include "QuadFiles/QuadTestText.h"
 #include "TemporaryFolder.h"
 
@@ -100,15 +100,15 @@ TEST_P(RoundTripTest, LinearizedCurvePrintsCloseToTheStraightTarget) {
 
     const DiagnosticsCapture quiet;
     LinearizationTool tool;
-    ASSERT_EQ(tool.loadMeasurements(folder.write("wedge.txt", testing::cgatsBytes(wedge))),
-              std::nullopt);
+    ASSERT_TRUE(
+        tool.loadMeasurements(folder.write("wedge.txt", testing::cgatsBytes(wedge))).isDone());
     const std::string quad = joinStrings(
-        quadtest::quadLines("## QuadToneRIP K,C,M,Y", {}, InkList::inkListfor4Ink, original), "\n");
-    ASSERT_EQ(tool.loadQuadFile(folder.write("curve.quad", quad)), std::nullopt);
-    ASSERT_EQ(tool.saveLinearizedCurveFile(folder.path() / "linearized.quad", ""), std::nullopt);
-    const Result<QuadDataFile> saved = QuadDataFile::load(folder.path() / "linearized.quad");
+        quadtest::quadLines("## QuadToneRIP K,C,M,Y", {}, InkList::labelsFor4Inks, original), "\n");
+    ASSERT_TRUE(tool.loadQuadFile(folder.write("curve.quad", quad)).isDone());
+    ASSERT_TRUE(tool.saveLinearizedCurve(folder.path() / "linearized.quad", "").isDone());
+    const Result<QuadFile> saved = QuadFile::load(folder.path() / "linearized.quad");
     ASSERT_TRUE(saved.ok());
-    const QuadCurve& linearized = saved.value().inputQuadCurveArray;
+    const QuadCurve& linearized = saved.value().curve();
 
     const Deviation before = deviationFromStraightLine(original);
     const Deviation after = deviationFromStraightLine(linearized);

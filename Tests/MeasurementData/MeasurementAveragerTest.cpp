@@ -14,18 +14,11 @@ double sample(int k, int r) {
     return 100.0 - 3.0 * k + 0.1 * r;
 }
 
-MeasurementAverager averaged(const std::vector<double>& values) {
-    MeasurementAverager averager;
-    averager.inputMeasurements = values;
-    averager.averageMeasurements();
-    return averager;
-}
-
 TEST(MeasurementAveragerTest, PatchCountTableDecidesPatchesAndSamples) {
     struct Row {
         int count;
-        int targetSize;
-        int samplesPerStep;
+        int patchCount;
+        int samplesPerPatch;
     };
     // 357 fits 21 and 51, 258 fits 86 and 129: the earlier row wins. 128 alone is row five;
     // its multiples are not.
@@ -33,18 +26,16 @@ TEST(MeasurementAveragerTest, PatchCountTableDecidesPatchesAndSamples) {
                         {102, 51, 2},  {86, 86, 1},   {258, 86, 3},  {101, 101, 1}, {202, 101, 2},
                         {128, 128, 1}, {129, 129, 1}, {387, 129, 3}, {256, 256, 1}, {512, 256, 2},
                         {768, 256, 3}, {384, 0, 1},   {640, 0, 1},   {100, 0, 1}};
+    const DiagnosticsCapture quiet;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.count);
-        MeasurementAverager averager;
-        averager.inputMeasurements.assign(static_cast<std::size_t>(row.count), 50.0);
-        const DiagnosticsCapture capture;
-        EXPECT_EQ(averager.findSamplesPerStep(), row.samplesPerStep);
-        EXPECT_EQ(averager.targetSize, row.targetSize);
-        EXPECT_EQ(capture.text(), row.targetSize == 0 ? "1.0\n" : "");
-        if (row.samplesPerStep == 1) {  // single samples are not averaged
-            const MeasurementAverager single = averaged(averager.inputMeasurements);
-            EXPECT_TRUE(single.averagedMeasurements.empty());
-            EXPECT_TRUE(single.sortedInputMeasurements.empty());
+        const auto layout = MeasurementAverager::layoutFor(static_cast<std::size_t>(row.count));
+        EXPECT_EQ(layout ? layout->patchCount : 0, row.patchCount);
+        EXPECT_EQ(layout ? layout->samplesPerPatch : 1, row.samplesPerPatch);
+        if (row.samplesPerPatch == 1) {  // single samples are not averaged
+            EXPECT_TRUE(MeasurementAverager::averaged(
+                            std::vector<double>(static_cast<std::size_t>(row.count), 50.0))
+                            .empty());
         }
     }
 }
@@ -56,19 +47,15 @@ TEST(MeasurementAveragerTest, PrintsListedOneAfterAnotherAreRegrouped) {
             values.push_back(sample(k, r));
         }
     }
-    const DiagnosticsCapture capture;
-    const MeasurementAverager averager = averaged(values);
-
-    ASSERT_EQ(averager.averagedMeasurements.size(), 21u);
-    EXPECT_EQ(averager.averagedMeasurements[0], (values[0] + values[21] + values[42]) / 3);
-    for (int k = 0; k < 21; ++k) {
-        EXPECT_DOUBLE_EQ(averager.averagedMeasurements[static_cast<std::size_t>(k)], sample(k, 1));
-    }
-    EXPECT_EQ(averager.sortedInputMeasurements[1], values[21]);
+    const DiagnosticsCapture quiet;
     // The middle window (indices 30..32) holds patches 9..11 of the second print.
-    EXPECT_EQ(capture.text(),
-              "midpoint labL 73.1\nlocal samples for sorting: 73.1, 70.1, 67.1\n3\n"
-              "need sorting into array before averaging\n");
+    EXPECT_FALSE(MeasurementAverager::isGroupedByPatch(values, 3));
+    const std::vector<double> means = MeasurementAverager::averaged(values);
+    ASSERT_EQ(means.size(), 21u);
+    EXPECT_EQ(means[0], (values[0] + values[21] + values[42]) / 3);
+    for (int k = 0; k < 21; ++k) {
+        EXPECT_DOUBLE_EQ(means[static_cast<std::size_t>(k)], sample(k, 1));
+    }
 }
 
 TEST(MeasurementAveragerTest, RepeatsNextToEachOtherAreAveragedInPlace) {
@@ -78,16 +65,13 @@ TEST(MeasurementAveragerTest, RepeatsNextToEachOtherAreAveragedInPlace) {
             values.push_back(sample(k, r));
         }
     }
-    const DiagnosticsCapture capture;
-    const MeasurementAverager averager = averaged(values);
-
-    EXPECT_EQ(averager.sortedInputMeasurements, values);
-    ASSERT_EQ(averager.averagedMeasurements.size(), 21u);
+    const DiagnosticsCapture quiet;
+    EXPECT_TRUE(MeasurementAverager::isGroupedByPatch(values, 3));
+    const std::vector<double> means = MeasurementAverager::averaged(values);
+    ASSERT_EQ(means.size(), 21u);
     for (std::size_t k = 0; k < 21; ++k) {
-        EXPECT_EQ(averager.averagedMeasurements[k],
-                  (values[3 * k] + values[3 * k + 1] + values[3 * k + 2]) / 3);
+        EXPECT_EQ(means[k], (values[3 * k] + values[3 * k + 1] + values[3 * k + 2]) / 3);
     }
-    EXPECT_EQ(capture.text().find("need sorting"), std::string::npos);
 }
 
 TEST(MeasurementAveragerTest, RepeatTestOfTheParsersPrefersLargeWedges) {
@@ -107,8 +91,9 @@ TEST(MeasurementAveragerTest, ParsersKeepTheMeansOrTheValuesAsTheyAre) {
             threePrints.push_back(sample(k, r));
         }
     }
+    const DiagnosticsCapture quiet;
     EXPECT_EQ(MeasurementAverager::averagedIfRepeated(threePrints),
-              averaged(threePrints).averagedMeasurements);
+              MeasurementAverager::averaged(threePrints));
 
     // 21 values repeat nothing; 256 and 384 pass the repeat test, but the averager finds one
     // sample per patch in them.

@@ -7,9 +7,8 @@
 
 #include "Common/Diagnostics.h"
 #include "Common/Strings.h"
-#include "MeasurementData/AutomaticCurveCreationCgatsFile.h"
-#include "MeasurementData/CgatsFile.h"
-#include "MeasurementData/MeasurementDataFile.h"
+#include "MeasurementData/MeasurementFile.h"
+#include "MeasurementData/MeasurementRefusal.h"
 #include "MeasurementData/SpyderPrintFile.h"
 #include "MeasurementFixtures.h"
 
@@ -22,24 +21,21 @@ using Values = std::vector<double>;
 
 struct Loaded {
     std::string type;
-    Result<Values> series = Result<Values>::failure({});
-    bool loadingError = true;
-    std::string diagnostics;
+    Result<Values> series = Alert{};
 };
 
-Loaded loadBytes(std::string_view bytes, bool automatic = false, bool loadingError = true) {
+Loaded loadBytes(std::string_view bytes, bool automatic = false) {
     Loaded loaded;
-    loaded.loadingError = loadingError;
-    const DiagnosticsCapture capture;
-    const auto file = MeasurementDataFile::fromBytes("m.txt", bytes);
+    const DiagnosticsCapture quiet;
+    const auto file = MeasurementFile::fromBytes("m.txt", bytes);
     if (!file) {
-        loaded.series = Result<Values>::failure(file.error());
+        loaded.series = file.refusal();
         return loaded;
     }
-    loaded.type = file.value().detectFileType();
-    loaded.series = automatic ? loadAutomaticMeasurementSeries(file.value(), loaded.loadingError)
-                              : loadMeasurementSeries(file.value(), loaded.loadingError);
-    loaded.diagnostics = capture.text();
+    const auto format = file.value().detectFormat();
+    loaded.type = format ? std::string(measurementFormatName(*format)) : "none";
+    loaded.series =
+        automatic ? readSeparationChartSeries(file.value()) : readLinearizationSeries(file.value());
     return loaded;
 }
 
@@ -48,7 +44,7 @@ Loaded loadFixture(const std::string& name, bool automatic = false) {
 }
 
 Values seriesOf(const Loaded& loaded) {
-    EXPECT_TRUE(loaded.series.ok()) << loaded.diagnostics;
+    EXPECT_TRUE(loaded.series.ok()) << (loaded.series ? "" : loaded.series.refusal().text);
     return loaded.series ? loaded.series.value() : Values{};
 }
 
@@ -77,8 +73,6 @@ TEST(MeasurementFormatsTest, EachFormatYieldsTheWedge) {
         const Loaded loaded = loadFixture(fixture);
         EXPECT_EQ(loaded.type, type);
         EXPECT_EQ(seriesOf(loaded), wedge21);
-        EXPECT_FALSE(loaded.loadingError);
-        EXPECT_TRUE(loaded.diagnostics.ends_with("Loading error :false\n"));
     }
 }
 
@@ -106,11 +100,6 @@ TEST(MeasurementFormatsTest, RepeatedMeasurementsAreAveragedForLinearizationOnly
         SCOPED_TRACE(name);
         expectNearWedge(seriesOf(loadFixture(name)));
     }
-    EXPECT_NE(loadFixture("cgats-wedge21x3-interleaved.txt").diagnostics.find("need sorting"),
-              std::string::npos);
-    EXPECT_NE(
-        loadFixture("spyderprint-wedge21x3-interleaved.txt").diagnostics.find("needs averaging\n"),
-        std::string::npos);
 
     // 256 values pass the repeat test (256 / 128) but hold one sample per patch: kept as read.
     Values descending;
@@ -129,16 +118,13 @@ TEST(MeasurementFormatsTest, RepeatedMeasurementsAreAveragedForLinearizationOnly
     EXPECT_DOUBLE_EQ(all[0], wedge21[0] + 0.3);
     EXPECT_DOUBLE_EQ(all[21], wedge21[0] - 0.1);
     EXPECT_DOUBLE_EQ(all[62], wedge21[20] - 0.2);
-    EXPECT_FALSE(automatic.loadingError);
     const Loaded dataTool = loadFixture("datatool-wedge21.txt", true);
-    EXPECT_EQ(dataTool.series.error(), (Alert{"Failed to Load Measurement Data",
-                                              "Automatic curve creation reads CGATS files only."}));
-    EXPECT_EQ(dataTool.series.error(), automaticCgatsOnlyRefusal());
-    EXPECT_TRUE(dataTool.loadingError);
+    EXPECT_EQ(dataTool.series.refusal(),
+              (Alert{"Failed to Load Measurement Data",
+                     "Automatic curve creation reads CGATS files only."}));
     for (const std::string name : {"unknown-format.txt", "cgats-patchset-nolab.txt"}) {
         const Loaded refused = loadFixture(name, true);
-        EXPECT_EQ(refused.series.error(), measurementLoadFailure()) << name;
-        EXPECT_TRUE(refused.loadingError) << name;
+        EXPECT_EQ(refused.series.refusal().title, "Failed to Load Measurement Data") << name;
     }
 }
 
@@ -170,11 +156,8 @@ TEST(MeasurementFormatsTest, EachParserReadsOnlyItsOwnRows) {
     }
 
     const DiagnosticsCapture quiet;
-    const SpyderPrintFile parser(
-        std::vector<std::string>{"1\t95,5\t0,1\t-0,2", "2\t5,25\t0\t0", ""});
-    EXPECT_EQ(parser.numColumns, 4);
-    EXPECT_EQ(parser.labLIndex, 1);
-    EXPECT_EQ(parser.averagedLabL, (Values{95.5, 5.25}));
+    EXPECT_EQ(readSpyderPrintLightness({"1\t95,5\t0,1\t-0,2", "2\t5,25\t0\t0", ""}).value(),
+              (Values{95.5, 5.25}));
 }
 
 TEST(MeasurementFormatsTest, SpyderPrintDensitiesBecomeLightness) {
@@ -186,12 +169,11 @@ TEST(MeasurementFormatsTest, SpyderPrintDensitiesBecomeLightness) {
     // would give 3.86.
     EXPECT_NEAR(series.back(), 4.527, 0.001);
     EXPECT_TRUE(std::is_sorted(series.rbegin(), series.rend()));
-    EXPECT_NE(loaded.diagnostics.find("DensityToLabL\n"), std::string::npos);
     // Nearly flat L* (within 4) is taken for densities too: 10^-52 is black.
     EXPECT_NEAR(seriesOf(loadBytes("52.0\n50.0\n48.0\n\n"))[0], 0.0, 1e-9);
 }
 
-TEST(MeasurementFormatsTest, FilesWithoutAUsableSeriesAreRefusedAndChangeNothing) {
+TEST(MeasurementFormatsTest, FilesWithoutAUsableSeriesAreRefusedWithTheReason) {
     const std::string cgats = measurementFixtureBytes("cgats-wedge21.txt");
     const auto without = [&](std::string_view part, std::string_view by = "") {
         return replaceAll(cgats, part, by);
@@ -199,77 +181,61 @@ TEST(MeasurementFormatsTest, FilesWithoutAUsableSeriesAreRefusedAndChangeNothing
     std::string shortRow = cgats;
     const std::size_t rowStart = shortRow.find("\n11\tA11\t") + 1;
     shortRow.replace(rowStart, shortRow.find('\n', rowStart) - rowStart, "11\tA11");
-    const std::pair<std::string, std::string> rows[] = {
-        {"unknown format", measurementFixtureBytes("unknown-format.txt")},
-        {"patch set without LAB_L", measurementFixtureBytes("cgats-patchset-nolab.txt")},
-        {"dataTool bad row", measurementFixtureBytes("datatool-bad-row.txt")},
-        {"ColorMunki bad row", measurementFixtureBytes("colormunki-bad-row.txt")},
-        {"QTR data too short", measurementFixtureBytes("qtr-linearize-data-short.txt")},
-        {"no NUMBER_OF_FIELDS", without("NUMBER_OF_FIELDS\t8\n")},
-        {"no BEGIN_DATA_FORMAT", without("BEGIN_DATA_FORMAT\n")},
-        {"no LAB_L", without("LAB_L", "LAB_X")},
-        {"lower-case lab_l", without("LAB_L", "lab_l")},
-        {"no NUMBER_OF_SETS", without("NUMBER_OF_SETS\t21\n")},
-        {"zero sets", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t0")},
-        {"negative sets", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t-21")},
-        {"sets not a number", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t21a")},
-        {"too few data lines", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t30")},
-        {"no BEGIN_DATA", without("BEGIN_DATA\n1\t", "1\t")},
-        {"unreadable L*", without("   57.50", "   57,50")},
-        {"short row", shortRow},
-        {"ColorMunki without its header", "Name\nA,50\nB,40\n"},
-        {"StepWedgeTool without values", "Patch\tL*\n0\t0\t100\nx\n"},
-        {"misc with only a header", "L*\n100\n"},
-        {"SpyderPrint without a value", "12.5.\n"},
-        {"empty file", ""}};
-    for (const auto& [what, bytes] : rows) {
-        for (const bool startsWithError : {true, false}) {
-            SCOPED_TRACE(what);
-            const Loaded loaded = loadBytes(bytes, false, startsWithError);
-            ASSERT_FALSE(loaded.series.ok());
-            EXPECT_EQ(loaded.series.error(), measurementLoadFailure());
-            EXPECT_EQ(loaded.loadingError, startsWithError);
-            EXPECT_TRUE(loaded.diagnostics.ends_with(startsWithError ? "Loading error :true\n"
-                                                                     : "Loading error :false\n"));
-        }
-    }
-}
-
-TEST(MeasurementFormatsTest, DispatcherReportsWhatItDid) {
-    EXPECT_EQ(loadFixture("datatool-wedge21.txt").diagnostics,
-              "dataTool Lab L found\nLoading error :false\n");
-    EXPECT_EQ(loadBytes("Name,L*,a*,b*,\nA,50,0,0\nB,95,0,0\n").diagnostics,
-              "It is a ColorMunkiFile\n"  // detection in the test helper
-              "It is a ColorMunkiFile\n95, 50\nLoading error :false\n");
-    EXPECT_EQ(loadBytes("12.5\n90\n\n").diagnostics,
-              "DensityToLabL\n12.5, 90\nLoading error :false\n");
-
-    // A file without lines reaches no parser and leaves the flag alone.
-    bool loadingError = false;
-    const DiagnosticsCapture capture;
-    EXPECT_EQ(loadMeasurementSeries(MeasurementDataFile(), loadingError).error(),
-              measurementLoadFailure());
-    EXPECT_FALSE(loadAutomaticMeasurementSeries(MeasurementDataFile(), loadingError).ok());
-    EXPECT_FALSE(loadingError);
-    EXPECT_EQ(capture.text(),
-              "Could not read opened measurement data\nCould not read opened measurement data\n");
-}
-
-TEST(MeasurementFormatsTest, DamagedFilesLoadOrAreRefusedButNeverCrash) {
-    for (const auto& entry : std::filesystem::directory_iterator(testing::measurementFixture(""))) {
-        const std::string bytes = measurementFixtureBytes(entry.path().filename().string());
-        for (std::size_t cut = 0; cut <= bytes.size(); cut += 7) {
-            std::string damaged = bytes.substr(0, cut);
-            if (cut % 2 == 1 && cut < bytes.size()) {
-                damaged += "\t\r\t,";  // a row cut short and run into separators
-            }
-            const Loaded loaded = loadBytes(damaged, cut % 3 == 0);
-            if (loaded.series) {
-                EXPECT_FALSE(loaded.series.value().empty());
-            } else {
-                EXPECT_EQ(loaded.series.error().messageText, "Failed to Load Measurement Data");
-            }
-        }
+    const std::string unrecognised =
+        "the first line is none of the known formats (CGATS.17, ColorMunki, SpyderPrint, "
+        "StepWedgeTool, QTR-Linearize-Data, GRAY, L*).";
+    const std::string noLines = "The file holds no measurement lines.";
+    struct Row {
+        std::string what;
+        std::string bytes;
+        std::string reason;
+        std::optional<std::size_t> line;
+    };
+    const Row rows[] = {
+        {"unknown format", measurementFixtureBytes("unknown-format.txt"), unrecognised, 1},
+        {"patch set without LAB_L", measurementFixtureBytes("cgats-patchset-nolab.txt"),
+         "the data format has no LAB_L column.", 4},
+        {"dataTool bad row", measurementFixtureBytes("datatool-bad-row.txt"),
+         "\"-\" in column 2 is not a number.", 9},
+        {"ColorMunki bad row", measurementFixtureBytes("colormunki-bad-row.txt"),
+         "the row has no column 2.", 6},
+        {"QTR data too short", measurementFixtureBytes("qtr-linearize-data-short.txt"), noLines,
+         std::nullopt},
+        {"no NUMBER_OF_FIELDS", without("NUMBER_OF_FIELDS\t8\n"),
+         "The file has no NUMBER_OF_FIELDS line.", std::nullopt},
+        {"no BEGIN_DATA_FORMAT", without("BEGIN_DATA_FORMAT\n"),
+         "The file has no BEGIN_DATA_FORMAT line.", std::nullopt},
+        {"no LAB_L", without("LAB_L", "LAB_X"), "the data format has no LAB_L column.", 12},
+        {"lower-case lab_l", without("LAB_L", "lab_l"), "the data format has no LAB_L column.", 12},
+        {"no NUMBER_OF_SETS", without("NUMBER_OF_SETS\t21\n"),
+         "The file has no NUMBER_OF_SETS line.", std::nullopt},
+        {"zero sets", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t0"),
+         "NUMBER_OF_SETS is \"0\", not a whole number of at least 1.", 15},
+        {"negative sets", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t-21"),
+         "NUMBER_OF_SETS is \"-21\", not a whole number of at least 1.", 15},
+        {"sets not a number", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t21a"),
+         "NUMBER_OF_SETS is \"21a\", not a whole number of at least 1.", 15},
+        {"too few data lines", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t30"),
+         "NUMBER_OF_SETS announces 30 data lines, but only 23 lines follow BEGIN_DATA.", 39},
+        {"no BEGIN_DATA", without("BEGIN_DATA\n1\t", "1\t"), "The file has no BEGIN_DATA line.",
+         std::nullopt},
+        {"unreadable L*", without("   57.50", "   57,50"),
+         "\"57,50\" in the LAB_L column is not a number.", 25},
+        {"short row", shortRow, "the data line has no LAB_L value.", 27},
+        {"ColorMunki without its header", "Name\nA,50\nB,40\n",
+         "the header does not begin with \"Name,L*,a*,b*,\".", 1},
+        {"StepWedgeTool without values", "Patch\tL*\n0\t0\t100\nx\n", "the row has no column 3.",
+         3},
+        {"misc with only a header", "L*\n100\n", noLines, std::nullopt},
+        {"SpyderPrint without a value", "12.5.\n", "\"12.5.\" in column 1 is not a number.", 1},
+        {"empty file", "", unrecognised, 1}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const Loaded loaded = loadBytes(row.bytes);
+        ASSERT_FALSE(loaded.series.ok());
+        const Alert& refusal = loaded.series.refusal();
+        EXPECT_EQ(refusal.title, "Failed to Load Measurement Data");
+        EXPECT_EQ(refusal, measurementRefusal(row.reason, row.line));
     }
 }
 

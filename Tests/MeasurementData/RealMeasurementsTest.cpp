@@ -8,7 +8,7 @@
 #include "Common/Diagnostics.h"
 #include "Common/Strings.h"
 #include "Common/TextFiles.h"
-#include "MeasurementData/MeasurementDataFile.h"
+#include "MeasurementData/MeasurementFile.h"
 
 namespace sg {
 namespace {
@@ -37,26 +37,24 @@ TEST(RealMeasurementsTest, ProfilingChartExportsLoadTheirWholeDataBlock) {
             GTEST_SKIP() << "real samples not found beside the repository";
         }
         const DiagnosticsCapture quiet;
-        const auto file = MeasurementDataFile::load(path);
+        const auto file = MeasurementFile::load(path);
         ASSERT_TRUE(file.ok());
-        EXPECT_EQ(file.value().detectFileType(), "CGATS");
-        bool loadingError = true;
-        const auto series = loadMeasurementSeries(file.value(), loadingError);
+        EXPECT_EQ(file.value().detectFormat(), MeasurementFormat::cgats);
+        const auto series = readLinearizationSeries(file.value());
         ASSERT_TRUE(series.ok());
         const std::vector<double>& values = series.value();
-        EXPECT_FALSE(loadingError);
         // 260 and 957 pass no repeat test: shuffled charts stay as measured, in chart order.
         ASSERT_EQ(values.size(), sample.count);
         EXPECT_EQ(values.front(), sample.first);
         EXPECT_EQ(values.back(), sample.last);
         EXPECT_EQ(*std::max_element(values.begin(), values.end()), sample.lightest);
         EXPECT_EQ(*std::min_element(values.begin(), values.end()), sample.darkest);
-        EXPECT_EQ(loadAutomaticMeasurementSeries(file.value(), loadingError).value(), values);
+        EXPECT_EQ(readSeparationChartSeries(file.value()).value(), values);
 
         // The same export from a Windows tool reads the same.
-        const auto windows = MeasurementDataFile::fromBytes(
+        const auto windows = MeasurementFile::fromBytes(
             sample.name, "\xEF\xBB\xBF" + replaceAll(readFileBytes(path).value(), "\n", "\r\n"));
-        EXPECT_EQ(loadMeasurementSeries(windows.value(), loadingError).value(), values);
+        EXPECT_EQ(readLinearizationSeries(windows.value()).value(), values);
     }
 }
 
@@ -67,13 +65,11 @@ TEST(RealMeasurementsTest, PatchSetWithoutLabLIsRefused) {
         GTEST_SKIP() << "real samples not found beside the repository";
     }
     const DiagnosticsCapture quiet;
-    const auto file = MeasurementDataFile::load(path);
+    const auto file = MeasurementFile::load(path);
     ASSERT_TRUE(file.ok());
-    EXPECT_EQ(file.value().detectFileType(), "CGATS");
-    bool loadingError = true;
-    EXPECT_EQ(loadMeasurementSeries(file.value(), loadingError).error(), measurementLoadFailure());
-    EXPECT_TRUE(loadingError);
-    EXPECT_FALSE(loadAutomaticMeasurementSeries(file.value(), loadingError).ok());
+    EXPECT_EQ(file.value().detectFormat(), MeasurementFormat::cgats);
+    EXPECT_FALSE(readLinearizationSeries(file.value()).ok());
+    EXPECT_FALSE(readSeparationChartSeries(file.value()).ok());
 }
 
 }  // namespace

@@ -45,14 +45,13 @@ TEST(MovingAverageTest, SmallWindowsKeepOrSortTheCurveAndWindowTenAveragesFive) 
         std::vector<double> expected = input;
         expected.front() = s.front();
         expected.back() = s.back();
-        EXPECT_EQ(MovingAverage(input, window).averageValues, expected) << window;
+        EXPECT_EQ(movingAverage(input, window), expected) << window;
     }
     for (const int window : {2, 3}) {
-        EXPECT_EQ(MovingAverage(input, window).averageValues, s) << window;
+        EXPECT_EQ(movingAverage(input, window), s) << window;
     }
 
-    const MovingAverage average(input, 10);
-    const std::vector<double>& out = average.averageValues;
+    const std::vector<double> out = movingAverage(input, 10);
     ASSERT_EQ(out.size(), 256u);
     EXPECT_EQ(out[0], s[0]);
     EXPECT_DOUBLE_EQ(out[1], meanOf(s, 0, 2));
@@ -61,7 +60,6 @@ TEST(MovingAverageTest, SmallWindowsKeepOrSortTheCurveAndWindowTenAveragesFive) 
     EXPECT_DOUBLE_EQ(out[253], meanOf(s, 251, 254));
     EXPECT_DOUBLE_EQ(out[254], meanOf(s, 252, 254));  // the smallest value closes no window
     EXPECT_EQ(out[255], s[255]);
-    EXPECT_EQ(average.inputMeausurements, input);
 }
 
 TEST(MovingAverageTest, AnyRealWindowGivesANonIncreasingCurveWithinTheData) {
@@ -70,51 +68,52 @@ TEST(MovingAverageTest, AnyRealWindowGivesANonIncreasingCurveWithinTheData) {
         std::vector<double> input = noisyWedge(n);
         input[n / 2] += 10.0;  // one bright misread
         for (const int window : {2, 4, 7, 10, 50, 515, 516, 100000}) {
-            const std::vector<double> out = MovingAverage(input, window).averageValues;
+            const std::vector<double> out = movingAverage(input, window);
             ASSERT_EQ(out.size(), n);
             EXPECT_TRUE(nonIncreasing(out)) << n << " values, window " << window;
             EXPECT_EQ(out.front(), *std::max_element(input.begin(), input.end()));
             EXPECT_EQ(out.back(), *std::min_element(input.begin(), input.end()));
         }
     }
-    EXPECT_TRUE(MovingAverage({}, 10).averageValues.empty());
+    EXPECT_TRUE(movingAverage({}, 10).empty());
 }
 
-TEST(SplineSmootherTest, PercentZeroUsesEightyFourAveragedPointsEveryThreeValues) {
+TEST(SplineSmootherTest, ArgumentZeroUsesEightyFourAveragedPointsEveryThreeValues) {
     const std::vector<double> input = sortedDescending(noisyWedge());
-    const SplineSmoother smoother(input, 0.0);
+    const SplineKeys keys = splineSmootherKeys(input, 0.0);
 
-    EXPECT_DOUBLE_EQ(smoother.pointsToSpline, 81.92);
-    ASSERT_EQ(smoother.splineYPoints.size(), 86u);
-    ASSERT_EQ(smoother.splineXPoints.size(), 86u);
-    EXPECT_EQ(smoother.splineYPoints.front(), input.front());
-    EXPECT_EQ(smoother.splineYPoints.back(), input.back());
-    EXPECT_EQ(smoother.splineXPoints.front(), 0.0);
-    EXPECT_EQ(smoother.splineXPoints.back(), 1.0);
+    ASSERT_EQ(keys.values.size(), 86u);
+    ASSERT_EQ(keys.positions.size(), 86u);
+    EXPECT_EQ(keys.values.front(), input.front());
+    EXPECT_EQ(keys.values.back(), input.back());
+    EXPECT_EQ(keys.positions.front(), 0.0);
+    EXPECT_EQ(keys.positions.back(), 1.0);
     for (std::size_t p = 1; p <= 84; ++p) {
         const std::size_t idx = 3 * p;
-        EXPECT_EQ(smoother.splineXPoints[p], static_cast<double>(idx) / 256.0);
-        EXPECT_DOUBLE_EQ(smoother.splineYPoints[p], meanOf(input, idx - 2, idx + 2));
+        EXPECT_EQ(keys.positions[p], static_cast<double>(idx) / 256.0);
+        EXPECT_DOUBLE_EQ(keys.values[p], meanOf(input, idx - 2, idx + 2));
     }
 
-    ASSERT_EQ(smoother.interpolatedArray.size(), 256u);
+    const std::vector<double> samples = splineThroughKeys(keys);
+    ASSERT_EQ(samples.size(), 256u);
     // Keys at multiples of 3/256 are sampled exactly; the spline passes through them.
-    EXPECT_DOUBLE_EQ(smoother.interpolatedArray[3], smoother.splineYPoints[1]);
-    EXPECT_DOUBLE_EQ(smoother.interpolatedArray[252], smoother.splineYPoints[84]);
-    EXPECT_EQ(smoother.interpolatedArray[255], input.back());
+    EXPECT_DOUBLE_EQ(samples[3], keys.values[1]);
+    EXPECT_DOUBLE_EQ(samples[252], keys.values[84]);
+    EXPECT_EQ(samples[255], input.back());
 
-    const std::vector<double>& out = smoother.splineSmoothedOutputArray;
+    const std::vector<double> out = splineSmoothed(input, 0.0);
+    EXPECT_EQ(out, thinnedOutput(samples));
     ASSERT_EQ(out.size(), 86u);
     EXPECT_EQ(out.back(), input.back());
-    EXPECT_TRUE(nonIncreasing(smoother.interpolatedArray));
+    EXPECT_TRUE(nonIncreasing(samples));
     EXPECT_TRUE(nonIncreasing(out));
 }
 
-TEST(SplineSmootherTest, LargerPercentagesSpaceThePointsFurther) {
+TEST(SplineSmootherTest, LargerArgumentsSpaceThePointsFurther) {
     const std::vector<double> input = sortedDescending(noisyWedge());
-    const auto positionsOf = [](const SplineSmoother& smoother) {
+    const auto positionsOf = [&](double argument) {
         std::vector<double> positions;
-        for (const double x : smoother.splineXPoints) {
+        for (const double x : splineSmootherKeys(input, argument).positions) {
             positions.push_back(x * 256.0);
         }
         return positions;
@@ -125,35 +124,32 @@ TEST(SplineSmootherTest, LargerPercentagesSpaceThePointsFurther) {
         everyEight.push_back(idx);
     }
     everyEight.push_back(256);
-    EXPECT_EQ(positionsOf(SplineSmoother(input, 0.2)), everyEight);
+    EXPECT_EQ(positionsOf(0.2), everyEight);
 
     // 0.32 n - 0.3 n lands just above 5.12, so the step is 49, not 50.
-    const SplineSmoother sparse(input, 0.3);
-    EXPECT_GT(sparse.pointsToSpline, 5.12);
-    EXPECT_EQ(positionsOf(sparse), (std::vector<double>{0, 49, 98, 147, 196, 245, 256}));
-    EXPECT_EQ(sparse.splineSmoothedOutputArray.size(), 86u);
-    EXPECT_TRUE(nonIncreasing(sparse.splineSmoothedOutputArray));
+    EXPECT_EQ(positionsOf(0.3), (std::vector<double>{0, 49, 98, 147, 196, 245, 256}));
+    EXPECT_EQ(splineSmoothed(input, 0.3).size(), 86u);
+    EXPECT_TRUE(nonIncreasing(splineSmoothed(input, 0.3)));
 }
 
 TEST(SplineSmootherTest, FiveOrFewerPointsRunTheSplineThroughEveryValue) {
     const std::vector<double> input = noisyWedge();
-    for (const double percent : {0.31, 0.30047, 0.5, 3.0}) {
-        const SplineSmoother smoother(input, percent);
-        EXPECT_LE(smoother.pointsToSpline, 5.0) << percent;
-        EXPECT_TRUE(smoother.splineYPoints.empty());
-        ASSERT_EQ(smoother.splineXPoints.size(), 256u);
-        EXPECT_EQ(smoother.splineXPoints[255], 1.0);
-        EXPECT_EQ(smoother.interpolatedArray[0], input[0]);
-        EXPECT_EQ(smoother.interpolatedArray[255], *std::min_element(input.begin(), input.end()));
-        EXPECT_EQ(smoother.splineSmoothedOutputArray.size(), 86u);
+    for (const double argument : {0.31, 0.30047, 0.5, 3.0}) {
+        const SplineKeys keys = splineSmootherKeys(input, argument);
+        EXPECT_EQ(keys.values, input) << argument;
+        ASSERT_EQ(keys.positions.size(), 256u);
+        EXPECT_EQ(keys.positions[255], 1.0);
+        const std::vector<double> samples = splineThroughKeys(keys);
+        EXPECT_EQ(samples[0], input[0]);
+        EXPECT_EQ(samples[255], *std::min_element(input.begin(), input.end()));
+        EXPECT_EQ(splineSmoothed(input, argument).size(), 86u);
     }
     // Through every value, the noise stays in.
-    const SplineSmoother through(input, 0.31);
-    EXPECT_FALSE(nonIncreasing(through.interpolatedArray));
+    EXPECT_FALSE(nonIncreasing(splineThroughKeys(splineSmootherKeys(input, 0.31))));
 }
 
 TEST(SplineSmootherTest, ResamplingIsNotClampedAndThinningAveragesFiveSamples) {
-    const std::vector<double> falling = SplineSmoother::splineResample256({1.0, -1.0}, {0.0, 1.0});
+    const std::vector<double> falling = splineThroughKeys({{0.0, 1.0}, {1.0, -1.0}});
     ASSERT_EQ(falling.size(), 256u);
     EXPECT_EQ(falling[0], 1.0);
     EXPECT_EQ(falling[128], 0.0);
@@ -162,22 +158,22 @@ TEST(SplineSmootherTest, ResamplingIsNotClampedAndThinningAveragesFiveSamples) {
 
     std::vector<double> ramp(256);
     std::iota(ramp.begin(), ramp.end(), 0.0);
-    const std::vector<double> thinned = SplineSmoother::thinOutput(ramp);
+    const std::vector<double> thinned = thinnedOutput(ramp);
     ASSERT_EQ(thinned.size(), 86u);
     EXPECT_EQ(thinned[0], 0.0);
     for (std::size_t j = 1; j <= 84; ++j) {
         EXPECT_EQ(thinned[j], static_cast<double>(3 * j - 1)) << j;
     }
     EXPECT_EQ(thinned[85], 255.0);
-    EXPECT_EQ(SplineSmoother::thinOutput({4.0, 5.0}), (std::vector<double>{4.0}));
-    EXPECT_EQ(SplineSmoother::thinOutput({4.0, 5.0, 6.0}), (std::vector<double>{4.0, 6.0}));
+    EXPECT_EQ(thinnedOutput({4.0, 5.0}), (std::vector<double>{4.0}));
+    EXPECT_EQ(thinnedOutput({4.0, 5.0, 6.0}), (std::vector<double>{4.0, 6.0}));
 
-    // Short inputs and negative percentages stay inside the data (run under the sanitizers).
-    for (const double percent : {0.0, -0.3, -100.0}) {
-        EXPECT_EQ(SplineSmoother(noisyWedge(40), percent).splineSmoothedOutputArray.size(), 86u);
+    // Short inputs and negative arguments stay inside the data (run under the sanitizers).
+    for (const double argument : {0.0, -0.3, -100.0}) {
+        EXPECT_EQ(splineSmoothed(noisyWedge(40), argument).size(), 86u);
     }
-    EXPECT_EQ(SplineSmoother({42.0}, 0.0).splineSmoothedOutputArray, std::vector<double>(86, 42.0));
-    EXPECT_TRUE(SplineSmoother({}, 0.0).splineSmoothedOutputArray.empty());
+    EXPECT_EQ(splineSmoothed({42.0}, 0.0), std::vector<double>(86, 42.0));
+    EXPECT_TRUE(splineSmoothed({}, 0.0).empty());
 }
 
 }  // namespace

@@ -7,9 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "Common/TextFiles.h"
-#include "QuadFiles/GutenprintInkXML.h"
+#include "QuadFiles/GutenprintCurveXml.h"
 #include "QuadFiles/InkList.h"
-#include "QuadFiles/QuadDataFile.h"
 #include "QuadTestText.h"
 
 namespace sg {
@@ -17,10 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(GutenprintInkXML, WritesTheCurveFileExactly) {
-    const GutenprintInkXML xml({1234.4, 1234.5, 1235.5, 65535.0, -0.6, 2.5, 0.0}, "# K Curve",
-                               "Baryta 300");
-    EXPECT_EQ(xml.lut,
+TEST(GutenprintCurveXml, WritesTheCurveFileExactly) {
+    const std::string xml = gutenprintCurveXml({1234.4, 1234.5, 1235.5, 65535.0, -0.6, 2.5, 0.0},
+                                               "# K Curve", "Baryta 300");
+    EXPECT_EQ(xml,
               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
               "<!-- Baryta 300 -->\n"
               "<channelname>\n"
@@ -33,22 +32,22 @@ TEST(GutenprintInkXML, WritesTheCurveFileExactly) {
               "</sequence>\n"
               "</curve>\n"
               "</gutenprint>");
-    EXPECT_EQ(xml.channelFileName, "Black.xml");
 
     // 256 values: 256 value lines between the sequence tags and nothing else changes.
-    const GutenprintInkXML full(std::vector<double>(256, 70000.0), "# LLK Curve", "");
-    EXPECT_EQ(std::count(full.lut.begin(), full.lut.end(), '\n'), 256 + 10);
-    EXPECT_NE(full.lut.find("\n70000\n</sequence>"), std::string::npos);
-    EXPECT_NE(full.lut.find("<!--  -->\n"), std::string::npos);
+    const std::string full =
+        gutenprintCurveXml(std::vector<double>(256, 70000.0), "# LLK Curve", "");
+    EXPECT_EQ(std::count(full.begin(), full.end(), '\n'), 256 + 10);
+    EXPECT_NE(full.find("\n70000\n</sequence>"), std::string::npos);
+    EXPECT_NE(full.find("<!--  -->\n"), std::string::npos);
 
     // Names that would break the XML: "--" ends a comment, markup characters in element text.
-    const GutenprintInkXML awkward({0.0}, "# K <Curve> & more", "Rag---Matte & <Co>-");
-    EXPECT_NE(awkward.lut.find("\n<!-- Rag- - -Matte & <Co>- -->\n"), std::string::npos);
-    EXPECT_NE(awkward.lut.find("\n# K &lt;Curve&gt; &amp; more\n"), std::string::npos);
-    EXPECT_EQ(awkward.channelFileName, "Black.xml");
+    const std::string awkward =
+        gutenprintCurveXml({0.0}, "# K <Curve> & more", "Rag---Matte & <Co>-");
+    EXPECT_NE(awkward.find("\n<!-- Rag- - -Matte & <Co>- -->\n"), std::string::npos);
+    EXPECT_NE(awkward.find("\n# K &lt;Curve&gt; &amp; more\n"), std::string::npos);
 }
 
-TEST(GutenprintInkXML, NamesFilesByChannelIdentifierThenByPrefix) {
+TEST(GutenprintCurveXml, NamesFilesByChannelIdentifierThenByPrefix) {
     // Unknown identifiers fall back to the prefixes, the first match winning.
     // clang-format off
     const std::pair<const char*, const char*> rows[] = {
@@ -63,7 +62,7 @@ TEST(GutenprintInkXML, NamesFilesByChannelIdentifierThenByPrefix) {
         {"# k curve", ""}, {"# Z Curve", ""}, {"#K Curve", ""}, {"", ""}};
     // clang-format on
     for (const auto& [label, fileName] : rows) {
-        EXPECT_EQ(gutenprintChannelFileName(label), fileName) << label;
+        EXPECT_EQ(gutenprintFileName(label), fileName) << label;
     }
 }
 
@@ -97,25 +96,25 @@ protected:
 TEST_F(GutenprintExportFolder, WritesOneFilePerChannelNamedAfterItsInk) {
     const QuadCurve curve = quadtest::numberedCurve(8);
     // The trailing separator must not take the paper name away.
-    EXPECT_EQ(exportGutenprintXML(curve, InkList::inkListfor8Ink, folder.string() + "/"),
-              std::nullopt);
+    EXPECT_TRUE(
+        exportGutenprintXml(curve, InkList::labelsFor8Inks, folder.string() + "/").isDone());
     EXPECT_EQ(filesIn(folder),
               (std::vector<std::string>{"Black.xml", "Cyan.xml", "LightBlack.xml", "LightCyan.xml",
                                         "LightLightBlack.xml", "LightMagenta.xml", "Magenta.xml",
                                         "Yellow.xml"}));
     EXPECT_EQ(contentOf(folder / "LightBlack.xml"),
-              GutenprintInkXML(curve[6], "# LK Curve", "Baryta 300").lut);
+              gutenprintCurveXml(curve[6], "# LK Curve", "Baryta 300"));
 
     // Exporting again replaces the files; unknown and repeated labels get numbered names.
     const QuadCurve zeros(5, std::vector<double>(256, 0.0));
-    EXPECT_EQ(exportGutenprintXML(zeros, {"# K Curve", "# K curve", "# Z Curve", "", "# C Curve"},
-                                  folder),
-              std::nullopt);
+    EXPECT_TRUE(
+        exportGutenprintXml(zeros, {"# K Curve", "# K curve", "# Z Curve", "", "# C Curve"}, folder)
+            .isDone());
     EXPECT_EQ(filesIn(folder).size(), 11u);
     EXPECT_EQ(contentOf(folder / "Black.xml"),
-              GutenprintInkXML(zeros[0], "# K Curve", "Baryta 300").lut);
+              gutenprintCurveXml(zeros[0], "# K Curve", "Baryta 300"));
     EXPECT_EQ(contentOf(folder / "Channel2.xml"),
-              GutenprintInkXML(zeros[1], "# K curve", "Baryta 300").lut);
+              gutenprintCurveXml(zeros[1], "# K curve", "Baryta 300"));
     for (const char* name : {"Channel3.xml", "Channel4.xml"}) {
         EXPECT_TRUE(fs::is_regular_file(folder / name)) << name;
     }
@@ -125,26 +124,28 @@ TEST_F(GutenprintExportFolder, CollectsFailedFilesInOneAlertAndWritesTheRest) {
     fs::create_directory(folder / "Black.xml");
     fs::create_directory(folder / "Magenta.xml");
     const Outcome outcome =
-        exportGutenprintXML(quadtest::numberedCurve(4), InkList::inkListfor4Ink, folder);
-    ASSERT_TRUE(outcome.has_value());
-    EXPECT_EQ(*outcome, (Alert{"Failed to Export Gutenprint XML",
-                               "Black.xml: Is a directory\nMagenta.xml: Is a directory"}));
+        exportGutenprintXml(quadtest::numberedCurve(4), InkList::labelsFor4Inks, folder);
+    EXPECT_EQ(outcome.alert(), (Alert{"Failed to Export Gutenprint XML",
+                                      "\"Black.xml\" could not be written: Is a directory.\n"
+                                      "\"Magenta.xml\" could not be written: Is a directory."}));
     EXPECT_TRUE(fs::is_regular_file(folder / "Cyan.xml"));
     EXPECT_TRUE(fs::is_regular_file(folder / "Yellow.xml"));
     // No temporary file is left behind by the failed writes.
     EXPECT_EQ(filesIn(folder).size(), 4u);
 
     // A folder that is gone is not made: nothing is written.
-    EXPECT_EQ(exportGutenprintXML(quadtest::numberedCurve(1), {"# K Curve"}, root / "gone"),
-              std::nullopt);
+    EXPECT_TRUE(
+        exportGutenprintXml(quadtest::numberedCurve(1), {"# K Curve"}, root / "gone").isDone());
     EXPECT_EQ(filesIn(root), std::vector<std::string>{"Baryta 300"});
 
     // A file where the folder should be: every channel fails, and says so.
     std::ofstream(root / "plain") << "x";
     const Outcome notAFolder =
-        exportGutenprintXML(quadtest::numberedCurve(2), {"# K Curve", "# C Curve"}, root / "plain");
-    ASSERT_TRUE(notAFolder.has_value());
-    EXPECT_EQ(notAFolder->informativeText, "Black.xml: Not a directory\nCyan.xml: Not a directory");
+        exportGutenprintXml(quadtest::numberedCurve(2), {"# K Curve", "# C Curve"}, root / "plain");
+    ASSERT_TRUE(notAFolder.isRefused());
+    EXPECT_EQ(notAFolder.alert()->text,
+              "\"Black.xml\" could not be written: Not a directory.\n"
+              "\"Cyan.xml\" could not be written: Not a directory.");
 }
 
 TEST(GutenprintPaperName, IsTheFoldersOwnName) {

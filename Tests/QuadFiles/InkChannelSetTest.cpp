@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "QuadFiles/InkChannel.h"
 #include "QuadFiles/InkList.h"
-#include "QuadFiles/InkName.h"
 
 namespace sg {
 namespace {
@@ -25,23 +25,23 @@ TEST(InkChannelSet, RecognisesOnlyTheSevenHeaderLinesExactly) {
 
 // Display name p of a list names channel p - 1 of the label list of the same size.
 TEST(InkList, DisplayNamesAndLabelsDescribeTheSameChannels) {
-    using enum InkName;
-    const std::vector<InkName> order = {K, C, M, Y, LC, LM, LK, LLK, OR, GR};
+    using enum InkChannel;
+    const std::vector<InkChannel> order = {K, C, M, Y, LC, LM, LK, LLK, OR, GR};
     const std::vector<std::pair<const std::vector<std::string>*, const std::vector<std::string>*>>
-        lists = {{&InkList::inkListfor4Ink, &InkList::inkNamesfor4Ink},
-                 {&InkList::inkListfor6Ink, &InkList::inkNamesfor6Ink},
-                 {&InkList::inkListfor8Ink, &InkList::inkNamesFor8Ink},
-                 {&InkList::inkListfor10Ink, &InkList::inkNamesFor10Ink}};
+        lists = {{&InkList::labelsFor4Inks, &InkList::namesFor4Inks},
+                 {&InkList::labelsFor6Inks, &InkList::namesFor6Inks},
+                 {&InkList::labelsFor8Inks, &InkList::namesFor8Inks},
+                 {&InkList::labelsFor10Inks, &InkList::namesFor10Inks}};
     for (const auto& [labels, names] : lists) {
         ASSERT_EQ(names->size(), labels->size() + 2);
         EXPECT_EQ(names->front(), "Select Ink");
         EXPECT_EQ(names->back(), "Not Used");
         for (std::size_t c = 0; c < labels->size(); ++c) {
-            EXPECT_EQ((*labels)[c], "# " + std::string(inkNameText(order[c])) + " Curve");
+            EXPECT_EQ((*labels)[c], "# " + std::string(channelIdentifier(order[c])) + " Curve");
             EXPECT_EQ((*names)[c + 1], inkDisplayName(order[c]).value());
         }
     }
-    EXPECT_EQ(InkList::inkNamesFor10Ink[8], "Light Light Black");
+    EXPECT_EQ(InkList::namesFor10Inks[8], "Light Light Black");
 }
 
 TEST(InkList, PrinterModelsChooseTheirLists) {
@@ -50,19 +50,18 @@ TEST(InkList, PrinterModelsChooseTheirLists) {
         const std::vector<std::string>* names;
         const std::vector<std::string>* labels;
     };
-    const Row rows[] = {
-        {"1400-1430", &InkList::inkNamesfor6Ink, &InkList::inkListfor6Ink},
-        {"P800", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink},
-        {"x800-x890", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink},
-        // Ten channels, but only the eight gray-capable inks to choose from.
-        {"x900", &InkList::inkNamesFor8Ink, &InkList::inkListfor10Ink},
-        {"P5000-P7000-P9000", &InkList::inkNamesFor10Ink, &InkList::inkListfor10Ink},
-        {"x600", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink},
-        {"X900", &InkList::inkNamesFor8Ink, &InkList::inkListfor8Ink}};
+    const Row rows[] = {{"1400-1430", &InkList::namesFor6Inks, &InkList::labelsFor6Inks},
+                        {"P800", &InkList::namesFor8Inks, &InkList::labelsFor8Inks},
+                        {"x800-x890", &InkList::namesFor8Inks, &InkList::labelsFor8Inks},
+                        // Ten channels, but only the eight gray-capable inks to choose from.
+                        {"x900", &InkList::namesFor8Inks, &InkList::labelsFor10Inks},
+                        {"P5000-P7000-P9000", &InkList::namesFor10Inks, &InkList::labelsFor10Inks},
+                        {"x600", &InkList::namesFor8Inks, &InkList::labelsFor8Inks},
+                        {"X900", &InkList::namesFor8Inks, &InkList::labelsFor8Inks}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.model);
-        EXPECT_EQ(&inkNamesForPrinterModel(row.model), row.names);
-        EXPECT_EQ(&inkChannelsForPrinterModel(row.model), row.labels);
+        EXPECT_EQ(&displayNamesForPrinterModel(row.model), row.names);
+        EXPECT_EQ(&channelLabelsForPrinterModel(row.model), row.labels);
     }
 }
 

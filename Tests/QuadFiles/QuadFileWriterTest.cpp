@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "Common/Strings.h"
-#include "QuadFiles/FinalQuadFile.h"
+#include "QuadFiles/CurveCreationFile.h"
 #include "QuadFiles/InkList.h"
 #include "QuadFiles/QuadChannelBlock.h"
-#include "QuadFiles/QuadDataFile.h"
+#include "QuadFiles/QuadFile.h"
 #include "QuadTestText.h"
 
 namespace sg {
@@ -30,16 +30,13 @@ TEST(QuadValueText, TruncatesAndNeverLeavesTheInkRange) {
     }
 }
 
-TEST(FinalQuadFile, WritesTheSixInkCurveByteForByte) {
+TEST(CurveCreationFile, WritesTheSixInkCurveByteForByte) {
     QuadCurve curve = numberedCurve(6);
     for (auto& channel : curve) {
         for (double& value : channel) {
             value += 0.75;
         }
     }
-    FinalQuadFile file;
-    file.setHeader(6);
-    file.inkList = InkList::inkListfor6Ink;
     std::string expected =
         "## QuadToneRIP K,C,M,Y,LC,LM\n# Silvergrain-CurveCreation for macOS v0.1";
     const char* labels[] = {"# K Curve", "# C Curve",  "# M Curve",
@@ -50,61 +47,58 @@ TEST(FinalQuadFile, WritesTheSixInkCurveByteForByte) {
             expected += "\n" + std::to_string(c * 1000 + level);
         }
     }
-    EXPECT_EQ(file.saveFinalQuad(curve), expected);
+    EXPECT_EQ(CurveCreationFile::text(InkList::labelsFor6Inks, curve), expected);
 }
 
-TEST(FinalQuadFile, ChoosesTheHeaderByCountAndWritesOnlyWhatItHasLabelsFor) {
-    const std::pair<int, const std::string*> rows[] = {
-        {6, &FinalQuadFile::headerInfoFor6Inks}, {10, &FinalQuadFile::headerInfoFor10Inks},
-        {8, &FinalQuadFile::headerInfoFor8Inks}, {4, &FinalQuadFile::headerInfoFor8Inks},
-        {7, &FinalQuadFile::headerInfoFor8Inks}, {0, &FinalQuadFile::headerInfoFor8Inks},
+TEST(CurveCreationFile, ChoosesTheHeaderByCountAndWritesOnlyWhatItHasLabelsFor) {
+    const std::pair<std::size_t, std::string_view> rows[] = {
+        {6, CurveCreationFile::headerFor6Inks}, {10, CurveCreationFile::headerFor10Inks},
+        {8, CurveCreationFile::headerFor8Inks}, {4, CurveCreationFile::headerFor8Inks},
+        {7, CurveCreationFile::headerFor8Inks}, {0, CurveCreationFile::headerFor8Inks},
     };
     for (const auto& [count, header] : rows) {
-        FinalQuadFile file;
-        file.setHeader(count);
-        EXPECT_EQ(file.headerInfo, *header) << count;
+        EXPECT_EQ(CurveCreationFile::headerFor(count), header) << count;
     }
-    EXPECT_EQ(FinalQuadFile::headerInfoFor10Inks,
+    EXPECT_EQ(CurveCreationFile::headerFor10Inks,
               "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR\n"
               "# Silvergrain-CurveCreation for macOS v0.1");
 
-    FinalQuadFile two;
-    two.setHeader(8);
-    EXPECT_EQ(two.saveFinalQuad(numberedCurve(8)), std::nullopt);  // no labels
-
     // Two labels over a curve with extra channels and 300 values: 2 x 256 values written.
-    two.inkList = {"# K Curve", "# C Curve"};
+    Lines labels = {"# K Curve", "# C Curve"};
     QuadCurve wide = numberedCurve(4);
     for (auto& channel : wide) {
         channel.resize(300, 60000.0);
     }
-    const auto lines = splitString(*two.saveFinalQuad(wide), '\n');
+    const auto lines = splitString(CurveCreationFile::text(labels, wide), '\n');
     ASSERT_EQ(lines.size(), 2u + 2u * 257u);
     EXPECT_EQ(lines[2 + 257], "# C Curve");
     EXPECT_EQ(lines.back(), "1255");
     // A channel that is missing is written as zeros rather than leaving the file short.
-    two.inkList.push_back("# M Curve");
-    const auto padded = splitString(*two.saveFinalQuad(numberedCurve(2)), '\n');
+    labels.push_back("# M Curve");
+    const auto padded = splitString(CurveCreationFile::text(labels, numberedCurve(2)), '\n');
     ASSERT_EQ(padded.size(), 2u + 3u * 257u);
     EXPECT_EQ(padded.back(), "0");
 }
 
-QuadDataFile loadedFile(const Lines& notes) {
-    auto result = QuadDataFile::fromBytes(
+QuadFile loadedFile(const Lines& notes) {
+    auto result = QuadFile::fromBytes(
         "in.quad", joinStrings(quadtest::quadLines("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK", notes,
-                                                   InkList::inkListfor8Ink, numberedCurve(8)),
+                                                   InkList::labelsFor8Inks, numberedCurve(8)),
                                "\n"));
-    EXPECT_TRUE(result.ok());
-    return result ? std::move(result).value() : QuadDataFile{};
+    return std::move(result).value();
 }
 
-// Lines 2.. of the written file up to the first label.
-Lines writtenNotes(const QuadDataFile& file) {
-    const auto lines = splitString(file.quadFileText(numberedCurve(8)).value(), '\n');
-    return {lines.begin() + 1, std::find(lines.begin(), lines.end(), file.inkList.front())};
+// Lines 2.. of the written text up to the first label.
+Lines notesOf(const std::string& text, const QuadFile& file) {
+    const auto lines = splitString(text, '\n');
+    return {lines.begin() + 1, std::find(lines.begin(), lines.end(), file.labels().front())};
 }
 
-TEST(QuadDataFileWriter, PutsTheToolLineFirstExactlyOnce) {
+Lines writtenNotes(const QuadFile& file) {
+    return notesOf(file.textWith(numberedCurve(8)), file);
+}
+
+TEST(QuadFileWriter, PutsTheToolLineFirstExactlyOnce) {
     const std::string tool = "# Halidewerk Silvergrain v2";
     const std::pair<Lines, Lines> rows[] = {
         {{}, {tool, "# "}},
@@ -117,20 +111,18 @@ TEST(QuadDataFileWriter, PutsTheToolLineFirstExactlyOnce) {
     }
 
     // The linearization tool replaces the notes with its notes field before saving.
-    QuadDataFile replaced = loadedFile({"# old"});
-    replaced.processNotes = "Linearized from Baryta 300\nSmoothing 3";
-    EXPECT_EQ(writtenNotes(replaced),
-              (Lines{tool, "# Linearized from Baryta 300", "# Smoothing 3"}));
-    replaced.processNotes = "Halidewerk Silvergrain v2\nagain";
-    EXPECT_EQ(writtenNotes(replaced), (Lines{tool, "# again"}));
-    replaced.processNotes.reset();
-    EXPECT_EQ(writtenNotes(replaced), Lines{tool});
-
-    EXPECT_EQ(QuadDataFile{}.quadFileText(numberedCurve(8)), std::nullopt);
+    const QuadFile replaced = loadedFile({"# old"});
+    EXPECT_EQ(
+        notesOf(replaced.textWith(numberedCurve(8), "Linearized from Baryta 300\nSmoothing 3"),
+                replaced),
+        (Lines{tool, "# Linearized from Baryta 300", "# Smoothing 3"}));
+    EXPECT_EQ(
+        notesOf(replaced.textWith(numberedCurve(8), "Halidewerk Silvergrain v2\nagain"), replaced),
+        (Lines{tool, "# again"}));
 }
 
-TEST(QuadDataFileWriter, WrittenFilesReadBackTruncatedAndStable) {
-    const QuadDataFile file = loadedFile({"# Halidewerk Silvergrain v2", "# note"});
+TEST(QuadFileWriter, WrittenFilesReadBackTruncatedAndStable) {
+    const QuadFile file = loadedFile({"# Halidewerk Silvergrain v2", "# note"});
     QuadCurve curve = numberedCurve(8);
     curve[0][0] = -12.5;
     curve[0][1] = 0.999;
@@ -139,10 +131,10 @@ TEST(QuadDataFileWriter, WrittenFilesReadBackTruncatedAndStable) {
     curve[7][101] = std::numeric_limits<double>::quiet_NaN();
     curve[7][102] = 7100.9999;
 
-    const std::string text = file.quadFileText(curve).value();
+    const std::string text = file.textWith(curve);
     EXPECT_FALSE(text.ends_with("\n"));
     EXPECT_EQ(text.find('\r'), std::string::npos);
-    auto again = QuadDataFile::fromBytes("again.quad", text);
+    auto again = QuadFile::fromBytes("again.quad", text);
     ASSERT_TRUE(again.ok());
     QuadCurve expected = curve;
     for (auto& channel : expected) {
@@ -150,17 +142,17 @@ TEST(QuadDataFileWriter, WrittenFilesReadBackTruncatedAndStable) {
             value = std::stod(quadValueText(value));
         }
     }
-    EXPECT_EQ(again.value().inputQuadCurveArray, expected);
-    EXPECT_EQ(again.value().inkList, file.inkList);
-    EXPECT_EQ(again.value().printerInfo, file.printerInfo);
+    EXPECT_EQ(again.value().curve(), expected);
+    EXPECT_EQ(again.value().labels(), file.labels());
+    EXPECT_EQ(again.value().headerBlock(), file.headerBlock());
     // Writing what was read changes nothing any more.
-    EXPECT_EQ(again.value().quadFileText(again.value().inputQuadCurveArray), text);
+    EXPECT_EQ(again.value().textWith(again.value().curve()), text);
 }
 
 // Inputs that once loaded but whose written text was refused: a 52nd comment line (the tool line
 // put before 51 notes) was taken as the first label, and so was a note that the "# " removal
 // turned into a label.
-TEST(QuadDataFileWriter, NotesAlwaysReadBackAsNotes) {
+TEST(QuadFileWriter, NotesAlwaysReadBackAsNotes) {
     Lines fiftyOne;
     for (int i = 1; i <= 51; ++i) {
         fiftyOne.push_back("# note " + std::to_string(i));
@@ -168,13 +160,13 @@ TEST(QuadDataFileWriter, NotesAlwaysReadBackAsNotes) {
     for (const Lines& notes :
          {fiftyOne, Lines{"# # K Curve"}, Lines{"K Curve", "# note"}, Lines{"# MK # CURVE"}}) {
         SCOPED_TRACE(notes.front());
-        const QuadDataFile file = loadedFile(notes);
-        const std::string text = file.quadFileText(file.inputQuadCurveArray).value();
-        auto again = QuadDataFile::fromBytes("again.quad", text);
-        ASSERT_TRUE(again.ok()) << again.error().informativeText;
-        EXPECT_EQ(again.value().inkList, file.inkList);
-        EXPECT_EQ(again.value().inputQuadCurveArray, file.inputQuadCurveArray);
-        EXPECT_EQ(again.value().quadFileText(again.value().inputQuadCurveArray), text);
+        const QuadFile file = loadedFile(notes);
+        const std::string text = file.textWith(file.curve());
+        auto again = QuadFile::fromBytes("again.quad", text);
+        ASSERT_TRUE(again.ok()) << again.refusal().text;
+        EXPECT_EQ(again.value().labels(), file.labels());
+        EXPECT_EQ(again.value().curve(), file.curve());
+        EXPECT_EQ(again.value().textWith(again.value().curve()), text);
     }
 
     // A long notes field keeps all its text within 51 comment lines; the 51st carries the rest.
@@ -182,12 +174,12 @@ TEST(QuadDataFileWriter, NotesAlwaysReadBackAsNotes) {
     ASSERT_EQ(written.size(), 51u);
     EXPECT_EQ(written[49], "# note 49");
     EXPECT_EQ(written[50], "# note 50 note 51");
-    QuadDataFile longNotes = loadedFile({});
-    longNotes.processNotes = "first";
+    const QuadFile longNotes = loadedFile({});
+    std::string sixtyLines = "first";
     for (int i = 2; i <= 60; ++i) {
-        *longNotes.processNotes += "\nline " + std::to_string(i);
+        sixtyLines += "\nline " + std::to_string(i);
     }
-    const Lines sixty = writtenNotes(longNotes);
+    const Lines sixty = notesOf(longNotes.textWith(numberedCurve(8), sixtyLines), longNotes);
     ASSERT_EQ(sixty.size(), 51u);
     EXPECT_EQ(sixty[1], "# first");
     EXPECT_EQ(sixty[50],

@@ -1,0 +1,278 @@
+#include "QuadFiles/QuadFile.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "Common/Strings.h"
+#include "QuadFiles/InkList.h"
+#include "QuadTestText.h"
+
+namespace sg {
+namespace {
+
+using quadtest::fixtureBytes;
+using quadtest::numberedCurve;
+using quadtest::quadLines;
+using Lines = std::vector<std::string>;
+
+const std::string sixInkHeader = "## QuadToneRIP K,C,M,Y,LC,LM";
+const std::string fourInkHeader = "## QuadToneRIP K,C,M,Y";
+
+std::string joined(const Lines& lines) {
+    return joinStrings(lines, "\n");
+}
+
+QuadFile loaded(std::string_view text) {
+    auto result = QuadFile::fromBytes("test.quad", text);
+    if (!result) {
+        ADD_FAILURE() << result.refusal().text;
+        return QuadFile::fromBytes("empty.quad", "## QuadToneRIP K,C,M,Y").value();
+    }
+    return std::move(result).value();
+}
+
+std::string refusalText(std::string_view text) {
+    const auto result = QuadFile::fromBytes("test.quad", text);
+    if (result) {
+        ADD_FAILURE() << "the file loaded";
+        return {};
+    }
+    EXPECT_EQ(result.refusal().title, "Failed to Load Quad File");
+    return result.refusal().text;
+}
+
+std::string sixInkText(const Lines& notes) {
+    return joined(quadLines(sixInkHeader, notes, InkList::labelsFor6Inks, numberedCurve(6)));
+}
+
+TEST(QuadFileReader, ReadsHeaderNotesLabelsAndValues) {
+    const auto file = loaded(sixInkText({"# alpha", "# beta"}));
+    EXPECT_EQ(file.fileName(), "test.quad");
+    EXPECT_EQ(file.channelCount(), 6u);
+    EXPECT_EQ(file.headerBlock(), (Lines{sixInkHeader, "# alpha", "# beta"}));
+    EXPECT_EQ(QuadFile::notesAsComments(file.notes()), "# alpha\n# beta");
+    EXPECT_EQ(file.labels(), InkList::labelsFor6Inks);
+    EXPECT_EQ(file.curve(), numberedCurve(6));
+
+    // Other channel sets; the first label is found in any of its spellings whatever the header.
+    const std::pair<std::string, std::string> sets[] = {
+        {"## QuadToneRIP K,C,M,Y,LC,LM,LK", "# K curve"},
+        {"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR", "# K CURVE"},
+        {"## QuadToneRIP MK,C,M,Y,R,B,PK,GL", "# MK CURVE"},
+        {fourInkHeader, "# MK Curve"},
+    };
+    for (const auto& [header, firstLabel] : sets) {
+        SCOPED_TRACE(header + " / " + firstLabel);
+        const auto channels =
+            static_cast<std::size_t>(std::count(header.begin(), header.end(), ',') + 1);
+        Lines labels = {firstLabel};
+        for (std::size_t c = 1; c < channels; ++c) {
+            labels.push_back("# X" + std::to_string(c) + " any text");
+        }
+        const auto other =
+            loaded(joined(quadLines(header, {"# note"}, labels, numberedCurve(channels))));
+        EXPECT_EQ(other.channelCount(), channels);
+        EXPECT_EQ(other.labels(), labels);
+        EXPECT_EQ(other.curve(), numberedCurve(channels));
+    }
+}
+
+TEST(QuadFileReader, NotesLoseEveryHashBlankAndComeBackAsCommentLines) {
+    const auto noComments = loaded(sixInkText({}));
+    EXPECT_EQ(noComments.headerBlock(), Lines{sixInkHeader});
+    EXPECT_EQ(noComments.notes(), "");
+    EXPECT_EQ(QuadFile::notesAsComments(noComments.notes()), "# ");
+
+    const auto odd = loaded(sixInkText({"## Warm tone", "#Bare", "a # b", ""}));
+    EXPECT_EQ(odd.notes(), "#Warm tone\n#Bare\na b\n");
+    EXPECT_EQ(QuadFile::notesAsComments(odd.notes()), "# #Warm tone\n# #Bare\n# a b\n# ");
+}
+
+TEST(QuadFileReader, TakesLaterLabelsByPositionAndKeepsValuesAsWritten) {
+    Lines labels = InkList::labelsFor6Inks;
+    labels[1] = "# LK Curve";
+    labels[5] = "#";
+    Lines lines = quadLines(sixInkHeader, {}, labels, numberedCurve(6));
+    // Trailing lines are ignored, even a value too many on the last channel.
+    lines.insert(lines.end(), {"777", "", "# appended by another program", "not a number", ""});
+    const auto file = loaded(joined(lines));
+    EXPECT_EQ(file.labels(), labels);
+    EXPECT_EQ(file.curve(), numberedCurve(6));
+
+    // No clamping or rounding.
+    Lines values = quadLines(fourInkHeader, {}, InkList::labelsFor4Inks, numberedCurve(4));
+    const Lines written = {"0", "65535", "1234.5", "-3", "7e2", "+5", "70000", ".5", "1."};
+    std::copy(written.begin(), written.end(), values.begin() + 2);
+    const std::vector<double> k = loaded(joined(values)).curve().at(0);
+    EXPECT_EQ(std::vector<double>(k.begin(), k.begin() + 9),
+              (std::vector<double>{0, 65535, 1234.5, -3, 700, 5, 70000, 0.5, 1}));
+}
+
+TEST(QuadFileReader, CommentBlockEndsAfterFiftyOneLines) {
+    Lines notes(51, "# comment");
+    const auto full =
+        loaded(joined(quadLines(fourInkHeader, notes, InkList::labelsFor4Inks, numberedCurve(4))));
+    EXPECT_EQ(full.headerBlock().size(), 52u);
+    EXPECT_EQ(full.curve(), numberedCurve(4));
+
+    // A 52nd comment line is taken as the first label, and the real label as a value.
+    notes.push_back("# one too many");
+    EXPECT_EQ(refusalText(joined(
+                  quadLines(fourInkHeader, notes, InkList::labelsFor4Inks, numberedCurve(4)))),
+              "Line 54: \"# K Curve\" is not a number; it should be value 1 of channel 1 "
+              "(\"# one too many\").");
+}
+
+TEST(QuadFileReader, RareLineEndsAndEndOfFileMarkersDoNotMatter) {
+    const Lines lines =
+        quadLines(sixInkHeader, {"# notes"}, InkList::labelsFor6Inks, numberedCurve(6));
+    for (const std::string& text : {joined(lines) + "\x1A\r\n", joined(lines) + "\n\x1A",
+                                    "\xEF\xBB\xBF" + joinStrings(lines, "\r\n")}) {
+        const auto file = loaded(text);
+        EXPECT_EQ(file.curve(), numberedCurve(6));
+        EXPECT_EQ(file.headerBlock(), (Lines{sixInkHeader, "# notes"}));
+    }
+    // Carriage returns go wherever they are.
+    Lines withCr = lines;
+    withCr[1] = "# no\rtes";
+    withCr[3] = "1\r2";
+    const auto stripped = loaded(joined(withCr));
+    EXPECT_EQ(stripped.notes(), "notes");
+    EXPECT_EQ(stripped.curve()[0][0], 12.0);
+}
+
+TEST(QuadFileReader, RefusesWhatIsNotACompleteCurveFile) {
+    const std::string eightInkHeader = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK";
+    const Lines good =
+        quadLines(eightInkHeader, {"# n"}, InkList::labelsFor8Inks, numberedCurve(8));
+    const auto changed = [&](std::size_t index, std::string line) {
+        Lines lines = good;
+        lines[index] = std::move(line);
+        return joined(lines);
+    };
+    const auto cut = [&](std::size_t lineCount) {
+        return joined(Lines(good.begin(), good.begin() + static_cast<long>(lineCount)));
+    };
+    const auto notANumber = [](const std::string& text) {
+        return "Line 4: \"" + text +
+               "\" is not a number; it should be value 1 of channel 1 (\"# K Curve\").";
+    };
+    // Channel 5's label is line 2 + 4 * 257 + 1 = 1031; its 256th value would be line 1287.
+    const std::string endsBeforeValue =
+        "The file ends at line 1286, before the 256th value of channel 5 (\"# LC Curve\").";
+    const std::pair<std::string, std::string> rows[] = {
+        {changed(0, eightInkHeader + " "),
+         "Line 1 is not a QuadToneRIP header line such as \"" + eightInkHeader + "\"."},
+        {std::string("## QuadToneRIP K,C,M,Y\n\0", 24),
+         "The file holds a NUL byte, so it is not a text file."},
+        {cut(1286), endsBeforeValue},
+        {cut(1286) + "\n\n\n", endsBeforeValue},
+        {cut(1030), "The file ends at line 1030, before the label of channel 5."},
+        {cut(2) + "\n", "The file ends at line 2, before the first channel label."},
+        {changed(300, ""),
+         "Line 301 is empty where value 41 of channel 2 (\"# C Curve\") should be."},
+        {changed(3, "0\x1A"), notANumber("0\x1A")},  // a marker not at the very end
+        {changed(3, std::string(60, '9') + "x"), notANumber(std::string(40, '9') + "...")},
+    };
+    for (const auto& [bytes, text] : rows) {
+        EXPECT_EQ(refusalText(bytes), text);
+    }
+    for (const char* value : {" 12", "12 ", "1,5", "0x10", "inf", "-"}) {
+        EXPECT_EQ(refusalText(changed(3, value)), notANumber(value));
+    }
+}
+
+TEST(QuadFileReader, LoadReadsTheFileOrSaysWhyNot) {
+    const auto file = QuadFile::load(quadtest::fixturePath("base.quad"));
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(file.value().fileName(), "base.quad");
+    EXPECT_EQ(QuadFile::load(quadtest::fixturePath("no-such-file.quad")).refusal(),
+              (Alert{"Failed to Load Quad File",
+                     "The file could not be read: No such file or directory."}));
+    EXPECT_EQ(QuadFile::load(quadtest::fixturePath("")).refusal().text,
+              "The file could not be read: it is a folder.");
+}
+
+// Real files differ in line ends and endings but hold the same curve: each loads to the same
+// object and writes back byte for byte as the plain LF file.
+TEST(QuadFileFixtures, LineEndVariantsLoadAndWriteBackAsTheSameFile) {
+    const std::string plain = fixtureBytes("base.quad");
+    const auto base = loaded(plain);
+    ASSERT_EQ(base.channelCount(), 6u);
+    for (const char* name : {"base.quad", "crlf.quad", "mixed-line-ends.quad", "ctrl-z.quad",
+                             "trailing-empty-lines.quad"}) {
+        SCOPED_TRACE(name);
+        const auto file = loaded(fixtureBytes(name));
+        EXPECT_EQ(file.curve(), base.curve());
+        EXPECT_EQ(file.labels(), base.labels());
+        EXPECT_EQ(file.notes(), base.notes());
+        EXPECT_EQ(file.textWith(file.curve()), plain);
+    }
+}
+
+TEST(QuadFileFixtures, QuirkyButCompleteFilesLoadAndKeepTheirValues) {
+    const auto base = loaded(fixtureBytes("base.quad"));
+    const auto latin = loaded(fixtureBytes("latin1-comments.quad"));
+    EXPECT_EQ(latin.notes(),
+              "Copyright \xC2\xA9 2009 Example Imaging\nPictorico\xC2\xA8 Pro Hi-Gloss White Film");
+    EXPECT_EQ(latin.curve(), base.curve());
+
+    const std::string mixedText = fixtureBytes("mixed-label-case.quad");
+    const auto mixedCase = loaded(mixedText);
+    EXPECT_EQ(mixedCase.labels(), (Lines{"# K curve", "# C Curve", "# M CURVE", "# Y curve",
+                                         "# LC Curve", "# LM CURVE", "# LK curve", "# LLK Curve"}));
+    // Written by another of our writers: our notes line goes in front, the rest stays, and
+    // "## Warm tone" comes back as "# #Warm tone".
+    const std::size_t firstLineEnd = mixedText.find('\n');
+    EXPECT_EQ(mixedCase.textWith(mixedCase.curve()),
+              replaceAll(mixedText.substr(0, firstLineEnd) + "\n# Halidewerk Silvergrain v2" +
+                             mixedText.substr(firstLineEnd),
+                         "\n## Warm tone", "\n# #Warm tone"));
+
+    const auto mk = loaded(fixtureBytes("mk-set.quad"));
+    EXPECT_EQ(mk.channelCount(), 8u);
+    EXPECT_EQ(mk.labels().front(), "# MK curve");
+    EXPECT_EQ(mk.curve()[7], std::vector<double>(256, 15000.0));
+    const auto mkAgain = loaded(mk.textWith(mk.curve()));
+    EXPECT_EQ(mkAgain.curve(), mk.curve());
+    EXPECT_EQ(mkAgain.headerBlock(),
+              (Lines{"## QuadToneRIP MK,C,M,Y,R,OR,PK,GL", "# Halidewerk Silvergrain v2", "# "}));
+}
+
+TEST(QuadFileFixtures, BrokenFilesAreRefusedWithTheirProblem) {
+    const std::tuple<const char*, std::string, std::size_t> rows[] = {
+        {"labelless-merge.quad",
+         "Line 5 holds the value \"0\" before any channel label; each channel must begin with "
+         "a label line such as \"# K Curve\".",
+         5},
+        {"kcmycmk-header.quad",
+         "Line 1 is not a QuadToneRIP header line such as \"## QuadToneRIP "
+         "K,C,M,Y,LC,LM,LK,LLK\".",
+         1},
+        {"leading-empty-line.quad",
+         "Line 1 is empty; the file must begin with a QuadToneRIP header line such as "
+         "\"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK\".",
+         1},
+        {"channel-255-values.quad",
+         "Line 775: \"# Y Curve\" is not a number; channel 3 (\"# M Curve\") has only 255 "
+         "values.",
+         775},
+        {"channel-257-values.quad",
+         "Line 519 holds the value \"0\" where the label of channel 3 should be; channel 2 "
+         "(\"# C Curve\") has more than 256 values.",
+         519},
+        {"div0.quad",
+         "Line 5: \"#DIV/0!\" is not a number; it should be value 2 of channel 1 "
+         "(\"# K Curve\").",
+         5},
+    };
+    for (const auto& [name, text, line] : rows) {
+        const auto result = QuadFile::load(quadtest::fixturePath(name));
+        ASSERT_FALSE(result.ok()) << name;
+        EXPECT_EQ(result.refusal(), (Alert{"Failed to Load Quad File", text, line})) << name;
+    }
+}
+
+}  // namespace
+}  // namespace sg
