@@ -4,9 +4,9 @@
 
 #include "App/QuadLevelsViewController.h"
 #include "App/RangeSlider.h"
-#include "Support/CliRun.h"
-#include "Support/ScriptedUiServices.h"
-#include "Support/TestFiles.h"
+#include "ViewSupport/CliRun.h"
+#include "ViewSupport/ScriptedUiServices.h"
+#include "ViewSupport/TestFiles.h"
 
 using sg::QuadLevelsViewController;
 using sg::testing::bytesOf;

@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "App/LinearizationViewController.h"
-#include "Support/CliRun.h"
-#include "Support/ScriptedUiServices.h"
-#include "Support/TestFiles.h"
+#include "ViewSupport/CliRun.h"
+#include "ViewSupport/ScriptedUiServices.h"
+#include "ViewSupport/TestFiles.h"
 
 using sg::ControlPoint;
 using sg::LinearizationViewController;

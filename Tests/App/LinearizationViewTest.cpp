@@ -20,8 +20,8 @@
 #include "App/LinearizationMeasurementChart.h"
 #include "App/LinearizationViewController.h"
 #include "Common/Diagnostics.h"
-#include "Support/ScriptedUiServices.h"
-#include "Support/TestFiles.h"
+#include "ViewSupport/ScriptedUiServices.h"
+#include "ViewSupport/TestFiles.h"
 
 using sg::ControlPoint;
 using sg::LinearizationViewController;

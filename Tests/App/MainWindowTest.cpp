@@ -27,7 +27,7 @@
 #include "App/QuadLevelsViewController.h"
 #include "App/ToolView.h"
 #include "Common/Version.h"
-#include "Support/ScriptedUiServices.h"
+#include "ViewSupport/ScriptedUiServices.h"
 
 using sg::MainWindow;
 using sg::testing::ScriptedUiServices;

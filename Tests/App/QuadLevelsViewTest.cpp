@@ -13,8 +13,8 @@
 #include "App/InkCurveChart.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/RangeSlider.h"
-#include "Support/ScriptedUiServices.h"
-#include "Support/TestFiles.h"
+#include "ViewSupport/ScriptedUiServices.h"
+#include "ViewSupport/TestFiles.h"
 
 using sg::QuadLevelsViewController;
 using sg::testing::bytesOf;

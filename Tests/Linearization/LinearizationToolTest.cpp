@@ -8,8 +8,8 @@
 #include "Common/Diagnostics.h"
 #include "Common/Strings.h"
 #include "QuadFiles/GutenprintCurveXml.h"
-#include "QuadFiles/QuadTestText.h"
-#include "TemporaryFolder.h"
+#include "Support/QuadText.h"
+#include "Support/TemporaryFolder.h"
 
 namespace sg {
 namespace {

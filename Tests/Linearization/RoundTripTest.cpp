@@ -7,11 +7,11 @@
 #include "Common/Strings.h"
 #include "Linearization/LinearityReadout.h"
 #include "Linearization/LinearizationTool.h"
-#include "MeasurementData/MeasurementFixtures.h"
 #include "QuadFiles/InkList.h"
 #include "QuadFiles/QuadFile.h"
-#include "QuadFiles/QuadTestText.h"
-#include "TemporaryFolder.h"
+#include "Support/MeasurementText.h"
+#include "Support/QuadText.h"
+#include "Support/TemporaryFolder.h"
 
 namespace sg {
 namespace {

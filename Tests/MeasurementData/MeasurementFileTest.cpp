@@ -10,7 +10,7 @@
 #include "MeasurementData/MeasurementFile.h"
 #include "MeasurementData/MeasurementRefusal.h"
 #include "MeasurementData/Regex.h"
-#include "MeasurementFixtures.h"
+#include "Support/MeasurementText.h"
 
 namespace sg {
 namespace {

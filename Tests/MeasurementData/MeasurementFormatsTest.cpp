@@ -10,7 +10,7 @@
 #include "MeasurementData/MeasurementFile.h"
 #include "MeasurementData/MeasurementRefusal.h"
 #include "MeasurementData/SpyderPrintFile.h"
-#include "MeasurementFixtures.h"
+#include "Support/MeasurementText.h"
 
 namespace sg {
 namespace {

@@ -9,14 +9,14 @@
 #include "Common/Strings.h"
 #include "Common/TextFiles.h"
 #include "MeasurementData/MeasurementFile.h"
+#include "Support/TestData.h"
 
 namespace sg {
 namespace {
 
-// Real exports kept beside the repository (never copied into it).
+// Real i1Profiler exports (MIT licensed, see Tests/Data/real-measurements/LICENSE.md).
 std::filesystem::path realSample(const std::string& name) {
-    return std::filesystem::path(SILVERGRAIN_TEST_DATA_DIR) / ".." / ".." / ".." / "shared" /
-           "samples" / "measurements" / name;
+    return testing::testData("real-measurements") / name;
 }
 
 struct Expected {
@@ -33,9 +33,6 @@ TEST(RealMeasurementsTest, ProfilingChartExportsLoadTheirWholeDataBlock) {
     for (const Expected& sample : samples) {
         SCOPED_TRACE(sample.name);
         const std::filesystem::path path = realSample(sample.name);
-        if (!std::filesystem::exists(path)) {
-            GTEST_SKIP() << "real samples not found beside the repository";
-        }
         const DiagnosticsCapture quiet;
         const auto file = MeasurementFile::load(path);
         ASSERT_TRUE(file.ok());
@@ -61,9 +58,6 @@ TEST(RealMeasurementsTest, ProfilingChartExportsLoadTheirWholeDataBlock) {
 TEST(RealMeasurementsTest, PatchSetWithoutLabLIsRefused) {
     const std::filesystem::path path =
         realSample("abw_patchset_Repeat_5x_Neutrals_52_All_noLab.txt");
-    if (!std::filesystem::exists(path)) {
-        GTEST_SKIP() << "real samples not found beside the repository";
-    }
     const DiagnosticsCapture quiet;
     const auto file = MeasurementFile::load(path);
     ASSERT_TRUE(file.ok());

@@ -9,7 +9,7 @@
 #include "Common/TextFiles.h"
 #include "QuadFiles/GutenprintCurveXml.h"
 #include "QuadFiles/InkList.h"
-#include "QuadTestText.h"
+#include "Support/QuadText.h"
 
 namespace sg {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "Common/Strings.h"
 #include "QuadFiles/InkList.h"
-#include "QuadTestText.h"
+#include "Support/QuadText.h"
 
 namespace sg {
 namespace {

@@ -9,7 +9,7 @@
 #include "QuadFiles/InkList.h"
 #include "QuadFiles/QuadChannelBlock.h"
 #include "QuadFiles/QuadFile.h"
-#include "QuadTestText.h"
+#include "Support/QuadText.h"
 
 namespace sg {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "QuadFiles/InkList.h"
 #include "QuadFiles/QuadFile.h"
-#include "QuadTestText.h"
+#include "Support/QuadText.h"
 
 namespace sg {
 namespace {

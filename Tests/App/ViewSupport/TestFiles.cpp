@@ -1,4 +1,4 @@
-#include "Support/TestFiles.h"
+#include "ViewSupport/TestFiles.h"
 
 #include <QFile>
 

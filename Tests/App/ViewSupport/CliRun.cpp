@@ -1,4 +1,4 @@
-#include "Support/CliRun.h"
+#include "ViewSupport/CliRun.h"
 
 #include <QProcess>
 

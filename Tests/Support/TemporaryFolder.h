@@ -14,7 +14,7 @@ public:
     TemporaryFolder() {
         std::random_device seed;
         path_ = std::filesystem::temp_directory_path() /
-                ("silvergrain-linearization-" + std::to_string(seed()) + std::to_string(seed()));
+                ("silvergrain-test-" + std::to_string(seed()) + std::to_string(seed()));
         std::filesystem::create_directories(path_);
     }
     ~TemporaryFolder() {

@@ -6,6 +6,7 @@
 
 #include "Common/Numbers.h"
 #include "Common/TextFiles.h"
+#include "Support/TestData.h"
 
 namespace sg::testing {
 
@@ -15,7 +16,7 @@ inline const std::vector<double> wedge21 = {95.12, 90.47, 85.83, 81.02, 76.38, 7
                                             29.2,  24.51, 19.83, 15.1,  10.44, 5.72,  2.35};
 
 inline std::filesystem::path measurementFixture(const std::string& name) {
-    return std::filesystem::path(SILVERGRAIN_TEST_DATA_DIR) / "measurements" / name;
+    return testData("measurements") / name;
 }
 
 inline std::string measurementFixtureBytes(const std::string& name) {

@@ -1,4 +1,4 @@
-#include "Support/ScriptedUiServices.h"
+#include "ViewSupport/ScriptedUiServices.h"
 
 namespace sg::testing {
 

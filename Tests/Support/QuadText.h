@@ -8,6 +8,7 @@
 #include "Common/Strings.h"
 #include "Common/TextFiles.h"
 #include "QuadFiles/QuadCurve.h"
+#include "Support/TestData.h"
 
 namespace sg::quadtest {
 
@@ -38,7 +39,7 @@ inline std::vector<std::string> quadLines(std::string_view header,
 }
 
 inline std::filesystem::path fixturePath(std::string_view name) {
-    return std::filesystem::path(SILVERGRAIN_TEST_DATA_DIR) / "quad" / name;
+    return testing::testData("quad") / name;
 }
 
 inline std::string fixtureBytes(std::string_view name) {
