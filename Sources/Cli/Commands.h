@@ -11,5 +11,6 @@ void registerGutenprintCommand(CLI::App& app, int& exitCode);
 void registerLevelsCommand(CLI::App& app, int& exitCode);
 void registerLinearizeCommand(CLI::App& app, int& exitCode);
 void registerMeasurementsCommand(CLI::App& app, int& exitCode);
+void registerStarterCommand(CLI::App& app, int& exitCode);
 
 }  // namespace sg::cli

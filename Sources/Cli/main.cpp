@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     sg::cli::registerLevelsCommand(app, exitCode);
     sg::cli::registerLinearizeCommand(app, exitCode);
     sg::cli::registerMeasurementsCommand(app, exitCode);
+    sg::cli::registerStarterCommand(app, exitCode);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,196 @@
+#include "StarterCurves/StarterCurve.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "StarterCurves/BlackBoost.h"
+#include "StarterCurves/TonerBaseCurves.h"
+
+namespace sg {
+namespace {
+
+std::vector<double> channelOf(const LevelValues& values) {
+    return {values.begin(), values.end()};
+}
+
+TEST(StarterCatalogue, MenusMapByPositionAndByTitle) {
+    const std::vector<std::pair<int, PrinterModel>> printers = {
+        {-1, PrinterModel::x800}, {0, PrinterModel::p600}, {1, PrinterModel::p800},
+        {2, PrinterModel::x800},  {3, PrinterModel::x900}, {4, PrinterModel::p8000},
+        {5, PrinterModel::p9000}, {6, PrinterModel::x800}};
+    for (const auto& [position, printer] : printers) {
+        EXPECT_EQ(printerForMenuPosition(position), printer) << "position " << position;
+    }
+    EXPECT_EQ(printerMenuTitles()[4], "P4000-P6000-P8000");
+    EXPECT_EQ(printerMenuTitles()[5], "P5000-P7000-P9000");
+
+    const std::vector<std::pair<int, Toner>> toners = {
+        {-1, Toner::k3},    {0, Toner::k3},    {1, Toner::neutral},  {2, Toner::warmNeutral},
+        {3, Toner::warm},   {4, Toner::sepia}, {5, Toner::selenium}, {6, Toner::cool},
+        {7, Toner::custom}, {8, Toner::k3}};
+    for (const auto& [position, toner] : toners) {
+        EXPECT_EQ(tonerForMenuPosition(position), toner) << "position " << position;
+    }
+    EXPECT_EQ(tonerMenuTitles()[2], "Warm Neutral");
+
+    const std::vector<std::pair<std::string, Paper>> papers = {
+        {"Gloss", Paper::gloss},
+        {"Matte", Paper::matte},
+        {"Gravure Positive", Paper::gravure},
+        {"DTP Polymergravure (MK)", Paper::dtpGravure},
+        {"matte", Paper::gloss},
+        {"Gravure", Paper::gloss},
+        {"", Paper::gloss}};
+    for (const auto& [title, paper] : papers) {
+        EXPECT_EQ(paperForMenuTitle(title), paper) << title;
+    }
+}
+
+TEST(StarterCurve, FamilyAndTableForEveryPrinterAndPaper) {
+    using enum PrinterModel;
+    using enum BlackTableName;
+    struct Row {
+        PrinterModel printer;
+        bool tenInks;
+        BlackTableName gloss;
+        BlackTableName matte;
+    };
+    const std::vector<Row> rows = {
+        {p600, false, k8Gloss, k8Matte},   {p800, false, k8Gloss, k8Matte},
+        {p4000, false, k8Gloss, k8Matte},  {p6000, false, k8Gloss, k8Matte},
+        {p8000, false, k8Gloss, k8Matte},  {x800, false, x880Gloss, k8Matte},
+        {x880, false, x880Gloss, k8Matte}, {p5000, true, k10Gloss, k10Matte},
+        {p7000, true, k10Gloss, k10Matte}, {p9000, true, k10Gloss, k10Matte},
+        {x900, true, k10Gloss, k10Matte}};
+    for (const Row& row : rows) {
+        const std::vector<std::pair<Paper, BlackTableName>> papers = {
+            {Paper::gloss, row.gloss},
+            {Paper::matte, row.matte},
+            {Paper::gravure, gravure},
+            {Paper::dtpGravure, dtpGravure}};
+        for (const auto& [paper, expected] : papers) {
+            SCOPED_TRACE(static_cast<int>(row.printer) * 10 + static_cast<int>(paper));
+            StarterSettings settings;
+            settings.printer = row.printer;
+            settings.paper = paper;
+            const StarterCurve starter(settings);
+            EXPECT_EQ(starter.blackTableName(), expected);
+            const QuadCurve& curve = starter.curve();
+            // K3 toner, no boost: the table's blacks as they stand.
+            EXPECT_EQ(curve[0], channelOf(blackTable(expected).black));
+            EXPECT_EQ(curve[6], channelOf(blackTable(expected).lightBlack));
+            EXPECT_EQ(curve[7], channelOf(blackTable(expected).lightLightBlack));
+            if (row.tenInks) {
+                ASSERT_EQ(curve.size(), 10u);
+                EXPECT_EQ(starter.headerLines(), StarterCurve::headerFor10Inks);
+                EXPECT_EQ(starter.labels(), StarterCurve::labelsFor10Inks);
+            } else {
+                ASSERT_EQ(curve.size(), 8u);
+                EXPECT_EQ(starter.headerLines(), StarterCurve::headerFor8Inks);
+                EXPECT_EQ(starter.labels(), StarterCurve::labelsFor8Inks);
+            }
+            for (std::size_t channel = 1; channel < curve.size(); ++channel) {
+                if (channel != 6 && channel != 7) {
+                    EXPECT_EQ(curve[channel], std::vector<double>(256, 0.0)) << channel;
+                }
+            }
+        }
+    }
+}
+
+// The colour inks of every toner come out of the blacks: at every level all channels add up
+// to the table's own black total.
+TEST(StarterCurve, TonerInksReplaceTheirAmountOfBlack) {
+    struct Factors {
+        double cyan, lightCyan, magenta, lightMagenta, yellow;
+    };
+    struct Row {
+        Toner toner;
+        Factors factors;
+    };
+    const CustomTonerFactors custom{0.12, 0.34, 0.56};
+    const std::vector<Row> rows = {{Toner::k3, {0, 0, 0, 0, 0}},
+                                   {Toner::warm, {0, 0, 0.15, 0.15, 0.1}},
+                                   {Toner::warmNeutral, {0.1, 0.1, 0.175, 0.175, 0}},
+                                   {Toner::neutral, {0.3, 0.3, 0.35, 0.35, 0}},
+                                   {Toner::cool, {0.4, 0.5, 0.4, 0.5, 0}},
+                                   {Toner::selenium, {0.35, 0.35, 0.5, 0.5, 0}},
+                                   {Toner::sepia, {0, 0, 0.25, 0.25, 0.3}},
+                                   {Toner::custom, {0.12, 0.12, 0.34, 0.34, 0.56}}};
+    // Between them three printers use all seven tables.
+    std::vector<std::pair<PrinterModel, Paper>> everyTable;
+    for (const PrinterModel printer :
+         {PrinterModel::p600, PrinterModel::x800, PrinterModel::x900}) {
+        for (const Paper paper : {Paper::gloss, Paper::matte, Paper::gravure, Paper::dtpGravure}) {
+            everyTable.emplace_back(printer, paper);
+        }
+    }
+    const TonerBaseCurves& base = tonerBaseCurves();
+    for (const Row& row : rows) {
+        for (const auto& [printer, paper] : everyTable) {
+            SCOPED_TRACE(static_cast<int>(row.toner) * 100 + static_cast<int>(printer) * 10 +
+                         static_cast<int>(paper));
+            const StarterSettings settings{.printer = printer,
+                                           .paper = paper,
+                                           .toner = row.toner,
+                                           .saturation = 0.7,
+                                           .custom = custom,
+                                           .boost = 0.0};
+            const StarterCurve starter(settings);
+            const QuadCurve& curve = starter.curve();
+            EXPECT_EQ(curve[1][255], base.cyan[255] * row.factors.cyan * 0.7);
+            EXPECT_EQ(curve[2][255], base.magenta[255] * row.factors.magenta * 0.7);
+            EXPECT_EQ(curve[3][255], base.yellow[255] * row.factors.yellow * 0.7);
+            EXPECT_EQ(curve[4][255], base.lightCyan[255] * row.factors.lightCyan * 0.7);
+            EXPECT_EQ(curve[5][255], base.lightMagenta[255] * row.factors.lightMagenta * 0.7);
+            const BlackTable& table = blackTable(starter.blackTableName());
+            for (std::size_t level = 0; level < 256; ++level) {
+                double sum = 0.0;
+                for (const std::vector<double>& channel : curve) {
+                    sum += channel[level];
+                }
+                const double total =
+                    table.black[level] + table.lightBlack[level] + table.lightLightBlack[level];
+                EXPECT_NEAR(sum, total, 1e-9 * total) << "level " << level;
+            }
+        }
+    }
+}
+
+TEST(BlackBoost, FactorsGrowTowardsTheDarkEndAndTouchOnlyTheBlacks) {
+    struct Row {
+        double amount;
+        std::vector<std::pair<std::size_t, double>> factors;
+    };
+    const std::vector<Row> rows = {
+        {0, {{0, 0}, {128, 0}, {255, 0}}},
+        {10,
+         {{0, 0}, {64, 0.003089}, {128, 0.013631}, {192, 0.035414}, {254, 0.091583}, {255, 0.1}}},
+        {20, {{128, 0.025306}, {255, 0.2}}},
+        {50, {{128, 0.052038}, {255, 0.5}}}};
+    for (const Row& row : rows) {
+        const BlackBoost boost(row.amount);
+        for (const auto& [level, factor] : row.factors) {
+            EXPECT_NEAR(boost.factors()[level], factor, 5e-7)
+                << "boost " << row.amount << " level " << level;
+        }
+    }
+
+    QuadCurve curve(10);
+    for (std::size_t channel = 0; channel < curve.size(); ++channel) {
+        curve[channel].assign(256, 44853.0);
+    }
+    EXPECT_EQ(BlackBoost(0).boosted(curve), curve);
+    const QuadCurve boosted = BlackBoost(10).boosted(curve);
+    for (std::size_t channel = 0; channel < curve.size(); ++channel) {
+        const bool black = channel == 0 || channel == 6 || channel == 7;
+        EXPECT_EQ(boosted[channel][0], 44853.0);
+        EXPECT_NEAR(boosted[channel][255], black ? 49338.3 : 44853.0, 1e-9) << channel;
+    }
+}
+
+}  // namespace
+}  // namespace sg
