@@ -93,11 +93,4 @@ BlackTableName blackTableFor(PrinterModel printer, Paper paper) {
     return BlackTableName::k8Gloss;
 }
 
-const std::vector<std::string>& curveCreationPrinterNames() {
-    static const std::vector<std::string> names = {
-        "1400-1430",         "P400", "P600",      "P800", "P4000-P6000-P8000",
-        "P5000-P7000-P9000", "x600", "x800-x890", "x900"};
-    return names;
-}
-
 }  // namespace sg

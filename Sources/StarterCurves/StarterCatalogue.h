@@ -31,7 +31,4 @@ InkFamily inkFamilyOf(PrinterModel printer);
 // The gravure tables serve every printer; gloss and matte depend on the family.
 BlackTableName blackTableFor(PrinterModel printer, Paper paper);
 
-// The printer names the curve creation tools offer. Not the starter menu: "x800-x890" here.
-const std::vector<std::string>& curveCreationPrinterNames();
-
 }  // namespace sg
