@@ -83,8 +83,8 @@ Result<std::vector<double>> crossoverPoints(const std::vector<std::vector<double
                              formatFixed(tone, 1) + ", the darkest tone of ink " +
                              std::to_string(i + 2) + " at its limit, so ink " +
                              std::to_string(i + 2) +
-                             " gets no gray value. The chart must list its inks from the "
-                             "darkest to the lightest."};
+                             " gets no gray value. Each ink at its limit must be darker than the "
+                             "next one at its limit, the darkest ink first."};
         }
         points.push_back(points.back() * *share / 100.0);
     }

@@ -160,8 +160,8 @@ TEST(AutomaticCurveCreationTest, RefusalsKeepTheToolAsItWas) {
         {"lighter ink first", chart("swapped.txt", evenChart({60, 20})),
          // The darkest tone is read at 99/100 of the way to the limit.
          "The curve of ink 1 never passes L* 21.5, the darkest tone of ink 2 at its limit, so "
-         "ink 2 gets no gray value. The chart must list its inks from the darkest to the "
-         "lightest."},
+         "ink 2 gets no gray value. Each ink at its limit must be darker than the next one at "
+         "its limit, the darkest ink first."},
     };
     AutomaticCurveCreation tool;
     ASSERT_TRUE(tool.choosePrinterModel("P800").isDone());

@@ -103,11 +103,12 @@ TEST(InkSeparationTest, CrossoversAreWhereEachInkPassesTheNextInksDarkestTone) {
     const Result<std::vector<double>> refused =
         crossoverPoints({line(95, 15), line(96, 55), line(97, 40)});
     ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.refusal(),
-              (Alert{"Failed to Create Curve",
-                     "The curve of ink 2 never passes L* 40.0, the darkest tone of ink 3 at its "
-                     "limit, so ink 3 gets no gray value. The chart must list its inks from the "
-                     "darkest to the lightest."}));
+    EXPECT_EQ(
+        refused.refusal(),
+        (Alert{"Failed to Create Curve",
+               "The curve of ink 2 never passes L* 40.0, the darkest tone of ink 3 at its "
+               "limit, so ink 3 gets no gray value. Each ink at its limit must be darker than the "
+               "next one at its limit, the darkest ink first."}));
     // Nor does a curve that starts below the tone.
     EXPECT_FALSE(crossoverPoints({line(50, 15), line(96, 55)}).ok());
 }
