@@ -14,17 +14,6 @@
 namespace sg {
 namespace {
 
-// The chart's inks named after the channels in order, so that each lands in its own channel.
-std::vector<InkSettings> chartInks(std::size_t count) {
-    std::vector<InkSettings> inks;
-    for (std::size_t i = 0; i < count; ++i) {
-        inks.push_back({InkList::namesFor8Inks[i + 1], InkSlotRanges::percentMaximum,
-                        InkSlotRanges::percentMaximum, InkSlotRanges::overlapStart,
-                        InkSlotRanges::overlapStart, InkSlotRanges::percentMaximum});
-    }
-    return inks;
-}
-
 Alert chartAlert(std::string text) {
     return {std::string(measurementLoadFailureTitle), std::move(text)};
 }
@@ -64,15 +53,23 @@ Outcome AutomaticCurveCreation::loadChart(const std::filesystem::path& path) {
     return adopted;
 }
 
+std::vector<InkSettings> AutomaticCurveCreation::chartInks(std::size_t count) {
+    std::vector<InkSettings> inks;
+    for (std::size_t i = 0; i < count; ++i) {
+        inks.push_back(defaultInk(InkList::namesFor8Inks[i + 1], InkSlotRanges::percentMaximum));
+    }
+    return inks;
+}
+
 Outcome AutomaticCurveCreation::selectInk(std::size_t slot, std::string_view inkName) {
-    if (inkName == InkList::namesFor10Inks.front()) {
+    if (inkName == placeholderName()) {
         return {};
     }
     if (slot >= inks_.size()) {
         return Outcome::refused(
             slotAlert("The chart has no ink for slot " + std::to_string(slot + 1) + "."));
     }
-    if (inkName == InkList::namesFor10Inks.back()) {
+    if (inkName == notUsedName()) {
         return Outcome::refused(slotAlert("Slot " + std::to_string(slot + 1) +
                                           " holds an ink of the chart: choose which one."));
     }
@@ -100,7 +97,7 @@ InkSlotState AutomaticCurveCreation::slotState(std::size_t slot) const {
     if (slot < inks_.size()) {
         return {inks_[slot].inkName, printer_.isChosen(), true, false};
     }
-    return {InkList::namesFor10Inks.back(), false, false, false};
+    return {notUsedName(), false, false, false};
 }
 
 std::vector<InkGraphSeries> AutomaticCurveCreation::inkLimitGraph() const {

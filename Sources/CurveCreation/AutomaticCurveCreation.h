@@ -49,6 +49,9 @@ public:
     std::vector<InkGraphSeries> inkLimitGraph() const;
 
 private:
+    // The chart's inks named after the channels in order, so that each has a channel of its
+    // own; their gray values wait for the crossovers.
+    static std::vector<InkSettings> chartInks(std::size_t count);
     QuadCurve builtChannels() const override;
     // Cuts the curves at the inks' limits and takes the crossovers as gray values; commits
     // everything and rebuilds only when every ink has one.

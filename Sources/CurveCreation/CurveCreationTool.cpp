@@ -4,6 +4,7 @@
 
 #include "Common/Numbers.h"
 #include "CurveCreation/InkChannels.h"
+#include "QuadFiles/InkList.h"
 
 namespace sg {
 
@@ -82,6 +83,14 @@ InkSettings CurveCreationTool::defaultInk(std::string inkName, double grayValue)
     return {
         std::move(inkName),          InkSlotRanges::percentMaximum, InkSlotRanges::percentMaximum,
         InkSlotRanges::overlapStart, InkSlotRanges::overlapStart,   grayValue};
+}
+
+const std::string& CurveCreationTool::placeholderName() {
+    return InkList::namesFor10Inks.front();
+}
+
+const std::string& CurveCreationTool::notUsedName() {
+    return InkList::namesFor10Inks.back();
 }
 
 double CurveCreationTool::clampedPercent(double percent) {

@@ -86,6 +86,9 @@ protected:
     std::optional<Alert> unofferedInkRefusal(std::string_view inkName) const;
 
     static InkSettings defaultInk(std::string inkName, double grayValue);
+    // The pop-up entries that are no ink: "Select Ink" and "Not Used".
+    static const std::string& placeholderName();
+    static const std::string& notUsedName();
     // Within the percent range; a non-number gives its minimum.
     static double clampedPercent(double percent);
     static Alert slotAlert(std::string text);

@@ -3,20 +3,8 @@
 #include <string>
 
 #include "CurveCreation/InkChannels.h"
-#include "QuadFiles/InkList.h"
 
 namespace sg {
-namespace {
-
-const std::string& placeholderName() {
-    return InkList::namesFor10Inks.front();
-}
-
-const std::string& notUsedName() {
-    return InkList::namesFor10Inks.back();
-}
-
-}  // namespace
 
 ManualCurveCreation::ManualCurveCreation()
     : CurveCreationTool({defaultInk("Black", InkSlotRanges::percentMaximum)}) {
@@ -30,7 +18,10 @@ Outcome ManualCurveCreation::selectInk(std::size_t slot, std::string_view inkNam
     if (inkName == notUsedName()) {
         return removeLastInk(slot);
     }
-    if (slot > inks_.size() || slot >= InkSlotRanges::slotCount) {
+    if (slot >= InkSlotRanges::slotCount) {
+        return Outcome::refused(slotAlert("The tool has 8 ink slots."));
+    }
+    if (slot > inks_.size()) {
         return Outcome::refused(
             slotAlert("Choose an ink in slot " + std::to_string(inks_.size() + 1) + " first."));
     }
@@ -38,7 +29,8 @@ Outcome ManualCurveCreation::selectInk(std::size_t slot, std::string_view inkNam
         return Outcome::refused(*refusal);
     }
     if (slot == inks_.size()) {
-        inks_.push_back(defaultInk(std::string(inkName), inks_.back().grayValue / 2.0));
+        inks_.push_back(
+            defaultInk(std::string(inkName), clampedPercent(inks_.back().grayValue / 2.0)));
     } else {
         inks_[slot].inkName = std::string(inkName);
     }

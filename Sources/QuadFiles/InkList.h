@@ -43,8 +43,8 @@ struct InkList {
     friend bool operator==(const InkList&, const InkList&) = default;
 };
 
-// The printer models the curve creation tools offer, in menu order. Not the starter curve
-// tool's list: its x-series entry is "x800-x890" here.
+// The printer models the curve creation tools offer, in menu order; not the starter curve
+// tool's list, which names the x-series "x800-x880".
 inline const std::vector<std::string> curveCreationPrinterModels = {
     "1400-1430",         "P400", "P600",      "P800", "P4000-P6000-P8000",
     "P5000-P7000-P9000", "x600", "x800-x890", "x900"};
