@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Writes the example curve and the measurements of two wedges printed through it.
+"""Writes the example curve, the measurements of two wedges printed through it, and the
+measurements of an ink separation chart.
 
 The printer is simulated: each ink's amount goes through dot gain, the inks add up to a
 density, and the density gives L*. The response is smooth and monotone but far from linear,
-which is what a real paper does to a curve that was never linearized. Run it from anywhere;
-it rewrites the files beside itself.
+which is what a real paper does to a curve that was never linearized. The separation chart
+prints black, light black and light light black alone in 21 steps each, interleaved step by
+step (the darkest ink first), and its readings carry a little instrument noise. Run it from
+anywhere; it rewrites the files beside itself.
 
     python3 make-examples.py
 """
@@ -22,6 +25,9 @@ NOTES = [
     "Made by examples/make-examples.py on a simulated printer: not linearized yet",
 ]
 WEDGES = [21, 51]
+# The channels of the separation chart, darkest ink first: K, LK, LLK.
+SEPARATION_INKS = [0, 6, 7]
+SEPARATION_STEPS = 21
 
 
 def hump(level, start, peak, end, height):
@@ -70,6 +76,19 @@ def print_wedge(curve, patches):
             for k in range(patches)]
 
 
+def separation_chart():
+    """L* of every patch: step j of ink i is patch j * inks + i, with a small, repeatable
+    reading error (a few tenths of L*, never enough to turn a curve round)."""
+    lightness = []
+    for step in range(SEPARATION_STEPS):
+        for ink, channel in enumerate(SEPARATION_INKS):
+            amounts = [0.0] * len(LABELS)
+            amounts[channel] = 65535.0 * step / (SEPARATION_STEPS - 1)
+            noise = 0.12 * math.sin(7.3 * step + 2.1 * ink)
+            lightness.append(printed_lightness(amounts) + noise)
+    return lightness
+
+
 def quad_text(curve):
     lines = [HEADER] + ["# " + note for note in NOTES]
     for label, channel in zip(LABELS, curve):
@@ -78,11 +97,11 @@ def quad_text(curve):
     return "\n".join(lines) + "\n"
 
 
-def cgats_text(lightness, patches):
+def cgats_text(lightness, description):
     lines = [
         "CGATS.17",
         'ORIGINATOR\t"Silvergrain examples/make-examples.py"',
-        'DESCRIPTOR\t"%d-step wedge printed through example-curve.quad"' % patches,
+        'DESCRIPTOR\t"%s"' % description,
         "NUMBER_OF_FIELDS\t4",
         "BEGIN_DATA_FORMAT",
         "SAMPLE_ID\tLAB_L\tLAB_A\tLAB_B",
@@ -101,8 +120,12 @@ def main():
     curve = example_curve()
     (folder / "example-curve.quad").write_text(quad_text(curve), encoding="utf-8")
     for patches in WEDGES:
-        text = cgats_text(print_wedge(curve, patches), patches)
+        description = "%d-step wedge printed through example-curve.quad" % patches
+        text = cgats_text(print_wedge(curve, patches), description)
         (folder / ("wedge-%d-steps.txt" % patches)).write_text(text, encoding="utf-8")
+    description = "ink separation chart: K, LK, LLK in 21 steps each, interleaved"
+    text = cgats_text(separation_chart(), description)
+    (folder / "separation-chart-3-inks.txt").write_text(text, encoding="utf-8")
 
 
 if __name__ == "__main__":

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
 
     int exitCode = sg::cli::exitSuccess;
+    sg::cli::registerCreateCommand(app, exitCode);
     sg::cli::registerGutenprintCommand(app, exitCode);
     sg::cli::registerLevelsCommand(app, exitCode);
     sg::cli::registerLinearizeCommand(app, exitCode);

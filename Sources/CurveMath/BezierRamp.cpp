@@ -49,27 +49,25 @@ std::vector<Point> bezierCurvePoints(const std::vector<double>& xs, const std::v
     return curve;
 }
 
-std::vector<double> bezierInkCurve(const std::vector<double>& xs, const std::vector<double>& ys) {
-    const std::vector<Point> curve = bezierCurvePoints(xs, ys);
-    if (curve.empty()) {
-        const double last = ys.empty() ? 0.0 : ys.back();
-        std::vector<double> ramp;
-        ramp.reserve(levelCount);
-        for (std::size_t k = 0; k < levelCount; ++k) {
-            ramp.push_back(static_cast<double>(k) * last / 255.0);
-        }
-        return ramp;
-    }
-    std::vector<double> positions;
+std::vector<double> bezierRamp(const std::vector<double>& xs, const std::vector<double>& ys,
+                               double steps) {
     std::vector<double> values;
-    positions.reserve(curve.size());
-    values.reserve(curve.size());
-    for (std::size_t i = 0; i < curve.size(); ++i) {
-        positions.push_back(static_cast<double>(i));
-        values.push_back(curve[i].y);
+    for (const Point& point : bezierCurvePoints(xs, ys)) {
+        values.push_back(point.y);
     }
-    std::vector<double> inkCurve =
-        resample(positions, values, Interpolation::linear, static_cast<double>(levelCount));
+    return resampleByIndex(values, Interpolation::linear, steps);
+}
+
+std::vector<double> bezierInkCurve(const std::vector<double>& xs, const std::vector<double>& ys) {
+    std::vector<double> inkCurve = bezierRamp(xs, ys, static_cast<double>(levelCount));
+    if (inkCurve.empty()) {
+        const double last = ys.empty() ? 0.0 : ys.back();
+        inkCurve.reserve(levelCount);
+        for (std::size_t k = 0; k < levelCount; ++k) {
+            inkCurve.push_back(static_cast<double>(k) * last / 255.0);
+        }
+        return inkCurve;
+    }
     for (double& value : inkCurve) {
         if (value < 0.0) {
             value *= 0.66;

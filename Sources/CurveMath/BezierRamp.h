@@ -13,6 +13,11 @@ namespace sg {
 // spaced in x; callers use their y values by index. Fewer than 3 key points give none.
 std::vector<Point> bezierCurvePoints(const std::vector<double>& xs, const std::vector<double>& ys);
 
+// The y values of bezierCurvePoints taken as evenly spaced (x = 0, 1, 2, ... by index) and
+// resampled ("Linear") to `steps` values; none when the curve has no points.
+std::vector<double> bezierRamp(const std::vector<double>& xs, const std::vector<double>& ys,
+                               double steps);
+
 // A 256-value ink curve from key points: the y values of bezierCurvePoints resampled
 // ("Linear", by index) to 256 levels, with every value below 0 multiplied by 0.66 (an
 // overshoot is softened, not cut). Fewer than 3 key points give the straight ramp from 0 to

@@ -1,12 +1,15 @@
 #include "CurveMath/Resample.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstddef>
 
 namespace sg {
 
 std::vector<double> unitSampleTimes(double step) {
     std::vector<double> times;
-    if (!(step > 0.0)) {
+    // An infinite step (zero steps asked for) would sample at 0 * inf, not a time at all.
+    if (!(step > 0.0) || std::isinf(step)) {
         return times;
     }
     for (std::size_t k = 0;; ++k) {
@@ -57,6 +60,16 @@ std::vector<double> resample(const std::vector<double>& xs, const std::vector<do
         }
     }
     return samples;
+}
+
+std::vector<double> resampleByIndex(const std::vector<double>& values, Interpolation mode,
+                                    double steps) {
+    std::vector<double> xs;
+    xs.reserve(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        xs.push_back(static_cast<double>(i));
+    }
+    return resample(xs, values, mode, steps);
 }
 
 }  // namespace sg

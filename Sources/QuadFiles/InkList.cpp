@@ -23,4 +23,15 @@ const std::vector<std::string>& channelLabelsForPrinterModel(std::string_view pr
     return InkList::labelsFor8Inks;
 }
 
+std::optional<std::size_t> channelPositionForInkName(std::string_view inkName) {
+    const std::vector<std::string>& names = InkList::namesFor10Inks;
+    // Between the "Select Ink" placeholder and "Not Used", the names stand in channel order.
+    for (std::size_t position = 1; position + 1 < names.size(); ++position) {
+        if (names[position] == inkName) {
+            return position - 1;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace sg

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,11 +43,22 @@ struct InkList {
     friend bool operator==(const InkList&, const InkList&) = default;
 };
 
+// The printer models the curve creation tools offer, in menu order; not the starter curve
+// tool's list, which names the x-series "x800-x880".
+inline const std::vector<std::string> curveCreationPrinterModels = {
+    "1400-1430",         "P400", "P600",      "P800", "P4000-P6000-P8000",
+    "P5000-P7000-P9000", "x600", "x800-x890", "x900"};
+
 // The display-name list for a printer model as the catalogue names it ("P800", "x900", ...);
 // the 8-ink list for any model it does not know.
 const std::vector<std::string>& displayNamesForPrinterModel(std::string_view printerModel);
 
 // The channel-label list for a printer model; the 8-ink list for any model it does not know.
 const std::vector<std::string>& channelLabelsForPrinterModel(std::string_view printerModel);
+
+// The channel position an ink display name stands for ("Black" 0, "Cyan" 1, ... "Light Black"
+// 6, "Light Light Black" 7, "Orange" 8, "Green" 9); none for "Select Ink", "Not Used" and any
+// other text.
+std::optional<std::size_t> channelPositionForInkName(std::string_view inkName);
 
 }  // namespace sg

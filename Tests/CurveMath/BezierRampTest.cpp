@@ -68,6 +68,17 @@ TEST(BezierRampTest, SamplesTwentyPointsPerUnitOfXAndKeepsTheKeys) {
     EXPECT_TRUE(bezierCurvePoints({0, 1}, {0, 1}).empty());
 }
 
+TEST(BezierRampTest, RampTakesAsManyValuesAsItsStepCount) {
+    const std::vector<double> xs = {10, 24, 40, 60, 100};
+    const std::vector<double> ys = {0, 8, 40, 16, 0};
+    EXPECT_EQ(bezierRamp(xs, ys, 90).size(), 90u);
+    // A count that is not whole gives the next whole number of values; none for no steps or
+    // too few keys.
+    EXPECT_EQ(bezierRamp(xs, ys, 90.5).size(), 91u);
+    EXPECT_TRUE(bezierRamp(xs, ys, 0).empty());
+    EXPECT_TRUE(bezierRamp({0, 1}, {0, 1}, 10).empty());
+}
+
 TEST(BezierRampTest, InkCurveHas256ValuesAndSoftensOvershoot) {
     // Fewer than three keys: the straight ramp from 0 to the last y value.
     const std::vector<double> ramp = bezierInkCurve({0, 255}, {0, 51000});
