@@ -7,6 +7,7 @@ namespace sg::cli {
 // Each subcommand registers itself on the application and stores its exit status in
 // `exitCode` when it runs.
 
+void registerBlendCommand(CLI::App& app, int& exitCode);
 void registerCreateCommand(CLI::App& app, int& exitCode);
 void registerGutenprintCommand(CLI::App& app, int& exitCode);
 void registerLevelsCommand(CLI::App& app, int& exitCode);

@@ -9,12 +9,13 @@ int main(int argc, char** argv) {
     // The core's diagnostic lines would mix with a file written to the standard output.
     const sg::DiagnosticsCapture quiet;
 
-    CLI::App app{"Silvergrain: make, linearize and rescale QuadToneRIP .quad curve files",
+    CLI::App app{"Silvergrain: make, linearize, blend and rescale QuadToneRIP .quad curve files",
                  "silvergrain-cli"};
     app.set_version_flag("--version", "silvergrain-cli " + std::string(sg::silvergrainVersion));
     app.require_subcommand(1);
 
     int exitCode = sg::cli::exitSuccess;
+    sg::cli::registerBlendCommand(app, exitCode);
     sg::cli::registerCreateCommand(app, exitCode);
     sg::cli::registerGutenprintCommand(app, exitCode);
     sg::cli::registerLevelsCommand(app, exitCode);
