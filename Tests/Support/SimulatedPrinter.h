@@ -40,20 +40,16 @@ struct SimulatedPrinter {
                                            : luminance * 24389.0 / 27.0;
     }
 
-    double lightnessAtLevel(const QuadCurve& printed, std::size_t level) const {
-        std::vector<double> amounts;
-        for (const std::vector<double>& channel : printed) {
-            amounts.push_back(channel[level]);
-        }
-        return lightness(amounts);
-    }
-
     // The L* of each patch of an n-step wedge printed through the curve, paper white first,
     // each patch at the level an 8-bit wedge target prints it at.
     std::vector<double> printWedge(const QuadCurve& printed, std::size_t patches) const {
         std::vector<double> labL;
         for (const double level : wedgePatchLevels(patches)) {
-            labL.push_back(lightnessAtLevel(printed, static_cast<std::size_t>(level)));
+            std::vector<double> amounts;
+            for (const std::vector<double>& channel : printed) {
+                amounts.push_back(channel[static_cast<std::size_t>(level)]);
+            }
+            labL.push_back(lightness(amounts));
         }
         return labL;
     }
