@@ -194,12 +194,16 @@ void registerLinearizeCommand(CLI::App& app, int& exitCode) {
         ->required();
     command->add_option("--quad", options->quad, "The .quad curve that printed the wedge")
         ->required();
-    command->add_option("--window", options->window, "Moving-average window (default 0: none)")
+    command
+        ->add_option("--window", options->window,
+                     "Moving-average window (default 0: none; the precise method does not use it)")
         ->check(CLI::Range(LinearizationControlRanges::windowMinimum,
                            LinearizationControlRanges::windowMaximum));
     command
         ->add_option("--spline", options->spline,
-                     "Spline smoothing control (default 1, where the tool starts)")
+                     "Spline smoothing control (default 1, where the tool starts); for the "
+                     "precise method 1 lets the data choose the strength, and 0 to 2 set it from "
+                     "none to the strongest")
         ->check(CLI::Range(LinearizationControlRanges::splineMinimum,
                            LinearizationControlRanges::splineMaximum));
     command
