@@ -97,6 +97,11 @@ void CorrectionCurve::run(const std::vector<double>& lightness, ToneControlPoint
 }
 
 void CorrectionCurve::retarget(ToneControlPoints& controlPoints) {
+    makeTarget(controlPoints);
+    positions = correctionPositions(smoothedResponse, target);
+}
+
+void CorrectionCurve::makeTarget(ToneControlPoints& controlPoints) {
     controlPoints.updateKeys();
     const std::vector<double> curve = controlPoints.sampledCurve();
     target.clear();
@@ -104,7 +109,6 @@ void CorrectionCurve::retarget(ToneControlPoints& controlPoints) {
     for (const double point : curve) {
         target.push_back(point * slope + intercept);
     }
-    positions = correctionPositions(smoothedResponse, target);
 }
 
 std::vector<double> CorrectionCurve::makeLinearTarget(const std::vector<double>& series) {

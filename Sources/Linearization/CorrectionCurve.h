@@ -45,6 +45,8 @@ public:
              double splineArgument);
     // The target and the correction again after the control points changed.
     void retarget(ToneControlPoints& controlPoints);
+    // The target alone: the control points' curve (keys updated) mapped by slope and intercept.
+    void makeTarget(ToneControlPoints& controlPoints);
 
     // The straight line from the largest to the smallest value of the series, one value per
     // entry, the last set to the smallest exactly; sets slope and intercept.

@@ -8,6 +8,7 @@
 #include "Common/Numbers.h"
 #include "Common/TextFiles.h"
 #include "Linearization/CurveLinearization.h"
+#include "Linearization/PreciseCorrection.h"
 #include "MeasurementData/MeasurementFile.h"
 #include "QuadFiles/GutenprintExport.h"
 
@@ -43,6 +44,15 @@ Alert failedToLinearizeAlert() {
 
 double LinearizationTool::splineSmoothingArgument(double splineSetting) {
     return std::abs(0.32 * splineSetting - 0.32);
+}
+
+std::optional<double> LinearizationTool::preciseSmoothingStrength(double splineSetting) {
+    using Ranges = LinearizationControlRanges;
+    if (splineSetting == Ranges::splineStart) {
+        return std::nullopt;
+    }
+    return clampedFraction((splineSetting - Ranges::splineMinimum) /
+                           (Ranges::splineMaximum - Ranges::splineMinimum));
 }
 
 Outcome LinearizationTool::loadMeasurements(const std::filesystem::path& path) {
@@ -82,6 +92,13 @@ void LinearizationTool::setSplineSetting(double splineSetting) {
     smooth();
 }
 
+void LinearizationTool::setCorrectionMethod(CorrectionMethod method) {
+    method_ = method;
+    if (hasCorrection()) {
+        smooth();
+    }
+}
+
 Outcome LinearizationTool::setControlPoint(ControlPoint which, double input, double sliderValue) {
     ToneControlPoints moved = controlPoints_;
     pointOf(moved, which).input = input;
@@ -95,8 +112,7 @@ Outcome LinearizationTool::setControlPoint(ControlPoint which, double input, dou
     }
     pointOf(moved, which).adjustment = -sliderValue;
     controlPoints_ = std::move(moved);
-    correction_.retarget(controlPoints_);
-    relinearize();
+    retarget();
     return {};
 }
 
@@ -108,8 +124,7 @@ void LinearizationTool::resetControlPoints() {
     if (!hasCorrection()) {
         return;
     }
-    correction_.retarget(controlPoints_);
-    relinearize();
+    retarget();
 }
 
 Outcome LinearizationTool::loadQuadFile(const std::filesystem::path& path) {
@@ -155,8 +170,28 @@ Outcome LinearizationTool::exportGutenprintXml(const std::filesystem::path& fold
 }
 
 void LinearizationTool::smooth() {
-    correction_.run(*lightness_, controlPoints_, averagingWindow_,
-                    splineSmoothingArgument(splineSetting_));
+    if (method_ == CorrectionMethod::precise) {
+        response_.emplace(*lightness_, preciseSmoothingStrength(splineSetting_));
+        correction_ = preciseCorrection(*lightness_, *response_, controlPoints_);
+    } else {
+        response_.emplace(*lightness_, std::nullopt);
+        correction_.run(*lightness_, controlPoints_, averagingWindow_,
+                        splineSmoothingArgument(splineSetting_));
+    }
+    finishCorrection();
+}
+
+void LinearizationTool::retarget() {
+    if (method_ == CorrectionMethod::precise) {
+        retargetPrecisely(correction_, *response_, controlPoints_);
+    } else {
+        correction_.retarget(controlPoints_);
+    }
+    finishCorrection();
+}
+
+void LinearizationTool::finishCorrection() {
+    predicted_ = PredictedLinearity::of(*response_, correction_);
     relinearize();
 }
 

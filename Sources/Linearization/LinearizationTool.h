@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Common/Alert.h"
@@ -10,6 +11,8 @@
 #include "Common/Result.h"
 #include "Linearization/CorrectionCurve.h"
 #include "Linearization/LinearityReadout.h"
+#include "Linearization/MeasuredResponse.h"
+#include "Linearization/PredictedLinearity.h"
 #include "Linearization/ToneControlPoints.h"
 #include "QuadFiles/QuadCurve.h"
 #include "QuadFiles/QuadFile.h"
@@ -17,6 +20,17 @@
 namespace sg {
 
 enum class ControlPoint { shadow, midtone, highlight };
+
+// How the correction is computed from a measurement. Standard is the tool's original method;
+// precise places each patch at the level it was printed at, smooths the response with a
+// strength the data choose and inverts it exactly.
+enum class CorrectionMethod { standard, precise };
+
+// What the precise method does differently, in one line for the method control's tooltip.
+inline constexpr std::string_view preciseMethodDescription =
+    "Precise reads each patch at the level it was printed at, smooths with a strength chosen "
+    "from the data (the spline control overrides it; the averaging window is not used) and "
+    "inverts the response exactly, for a reprint within a few tenths of an L* unit.";
 
 // The ranges and start values of the tool's controls. The untouched spline control (1.00)
 // smooths exactly as the first measurement load does.
@@ -47,6 +61,8 @@ public:
     // Store the setting; with a correction present, smooth and linearize again.
     void setAveragingWindow(int windowSize);
     void setSplineSetting(double splineSetting);
+    // With a correction present, correct and linearize again with the method.
+    void setCorrectionMethod(CorrectionMethod method);
     // Sets the point's input and its slider (the adjustment is the slider with its sign
     // inverted). Inputs that would coincide or cross, or leave 1..99, are refused. Without a
     // correction the point is not moved.
@@ -64,6 +80,10 @@ public:
 
     // The argument the spline smoother gets for a spline setting s: |0.32 s - 0.32|.
     static double splineSmoothingArgument(double splineSetting);
+    // The precise method's smoothing strength for a spline setting: none (chosen from the data)
+    // at the control's start, else the setting's place in the control's range, 0..1 (a
+    // non-number 0).
+    static std::optional<double> preciseSmoothingStrength(double splineSetting);
 
     bool hasCorrection() const { return correction_.positions.has_value(); }
     // A correction, a curve file and its linearization: what saving and exporting need.
@@ -74,6 +94,12 @@ public:
     const ToneControlPoints& controlPoints() const { return controlPoints_; }
     // Present once a measurement is loaded.
     const std::optional<LinearityReadout>& linearity() const { return linearity_; }
+    // The printer's response as the precise method smooths it (with the strength the data
+    // choose when the standard method is chosen), and the result the chosen method is expected
+    // to print from it. Present once a measurement is loaded.
+    const std::optional<MeasuredResponse>& measuredResponse() const { return response_; }
+    const std::optional<PredictedLinearity>& predictedLinearity() const { return predicted_; }
+    CorrectionMethod correctionMethod() const { return method_; }
     const std::optional<std::string>& measurementFileName() const { return measurementFileName_; }
     int averagingWindow() const { return averagingWindow_; }
     double splineSetting() const { return splineSetting_; }
@@ -83,6 +109,10 @@ public:
 private:
     // The correction again from the measurement with the current smoothing, then relinearize.
     void smooth();
+    // The target and correction again after the control points moved, then relinearize.
+    void retarget();
+    // The predicted linearity, then the linearization.
+    void finishCorrection();
     // The current curve read anew at the current correction, when both exist.
     void relinearize();
 
@@ -91,6 +121,9 @@ private:
     ToneControlPoints controlPoints_;
     std::optional<std::string> measurementFileName_;
     std::optional<LinearityReadout> linearity_;
+    CorrectionMethod method_ = CorrectionMethod::standard;
+    std::optional<MeasuredResponse> response_;
+    std::optional<PredictedLinearity> predicted_;
     int averagingWindow_ = LinearizationControlRanges::windowStart;
     double splineSetting_ = LinearizationControlRanges::splineStart;
     std::optional<QuadFile> curveFile_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -186,6 +187,47 @@ TEST_F(LinearizationToolTest, SmoothingControlsRerunThePipelineAndTheLinearizati
     tool.setAveragingWindow(10);
     tool.setSplineSetting(0.5);
     EXPECT_EQ(Snapshot(presetFirst), Snapshot(tool));
+}
+
+TEST_F(LinearizationToolTest, PreciseStrengthFollowsTheSplineControlAwayFromItsStart) {
+    EXPECT_EQ(LinearizationTool::preciseSmoothingStrength(1.0), std::nullopt);
+    const double settings[][2] = {{0, 0}, {0.5, 0.25}, {2, 1}, {-1, 0}, {3, 1}, {NAN, 0}};
+    for (const auto& [setting, strength] : settings) {
+        EXPECT_EQ(LinearizationTool::preciseSmoothingStrength(setting), strength) << setting;
+    }
+}
+
+// The method is a setting like the smoothing: switching back gives the standard result to the
+// last bit, and the precise one follows the spline control but not the averaging window.
+TEST_F(LinearizationToolTest, CorrectionMethodSwitchesBothWays) {
+    loadBoth(swappedWedge);
+    const Snapshot standard(tool);
+    const double standardPrediction = tool.predictedLinearity()->maximumDeviation;
+
+    tool.setCorrectionMethod(CorrectionMethod::precise);
+    const Snapshot precise(tool);
+    EXPECT_NE(precise.correction, standard.correction);
+    EXPECT_NE(precise.linearized, standard.linearized);
+    EXPECT_LT(tool.predictedLinearity()->maximumDeviation, 0.1 * standardPrediction);
+    // Patches 7 and 8 were measured in the wrong order; the correction still rises.
+    const std::vector<double>& positions = *tool.correction().positions;
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+
+    tool.setAveragingWindow(10);
+    EXPECT_EQ(Snapshot(tool), precise);
+    tool.setSplineSetting(0.0);
+    EXPECT_EQ(tool.measuredResponse()->strength(), 0.0);
+    EXPECT_NE(Snapshot(tool).correction, precise.correction);
+    tool.setSplineSetting(LinearizationControlRanges::splineStart);
+    ASSERT_TRUE(tool.setControlPoint(ControlPoint::midtone, 50, 20).isDone());
+    EXPECT_NE(Snapshot(tool).target, precise.target);
+    tool.resetControlPoints();
+    EXPECT_EQ(Snapshot(tool), precise);
+
+    tool.setAveragingWindow(0);
+    tool.setCorrectionMethod(CorrectionMethod::standard);
+    EXPECT_EQ(Snapshot(tool), standard);
+    EXPECT_EQ(tool.predictedLinearity()->maximumDeviation, standardPrediction);
 }
 
 TEST_F(LinearizationToolTest, ControlPointsBendTheTargetAndRefuseCrossingInputs) {
