@@ -4,7 +4,7 @@
 // calls the same LinearizationTool methods a user's actions reach, in this order:
 //   1. loadMeasurements(--measurements)
 //   2. setAveragingWindow(--window, default 0)
-//   3. setSplineSetting(--spline, default 1)
+//   3. setSplineStrength(--spline, default 0)
 //   4. setControlPoint(shadow, then midtone, then highlight) for each point given; a point
 //      whose new input would cross a point not yet moved waits until that one has moved, as
 //      a user would move them
@@ -93,6 +93,19 @@ Outcome setControlPoints(LinearizationTool& tool, std::vector<ControlPointSettin
     return {};
 }
 
+// The strengths the tool's control offers, as the option's help lists them.
+std::string splineHelp() {
+    std::string strengths;
+    for (const double strength : LinearizationControlRanges::splineStrengths) {
+        strengths += (strengths.empty() ? "" : ", ") + formatShortest(strength);
+    }
+    return "Spline smoothing strength from 0 (none, the default) to 1 (most), as the tool's "
+           "control; it offers " +
+           strengths +
+           ", each a different smoothing. Past 0.93 the spline thins no further, and from "
+           "0.94 on it runs through every level and smooths least";
+}
+
 int runLinearize(const LinearizeOptions& options) {
     // Everything that can be checked before the work starts is, so a refusal writes nothing.
     if (!options.gutenprint.empty()) {
@@ -124,8 +137,12 @@ int runLinearize(const LinearizeOptions& options) {
     if (const Outcome loaded = tool.loadMeasurements(options.measurements); loaded.isRefused()) {
         return refuse(*loaded.alert(), options.measurements);
     }
+    // The warning the tool shows before a save; a script gets it and the curve.
+    if (const std::string warning = tool.linearity()->warningText(); !warning.empty()) {
+        warn(warning, options.measurements);
+    }
     tool.setAveragingWindow(options.window);
-    tool.setSplineSetting(options.spline);
+    tool.setSplineStrength(options.spline);
     if (const Outcome moved = setControlPoints(tool, points); moved.isRefused()) {
         return refuse(*moved.alert());
     }
@@ -172,9 +189,7 @@ void registerLinearizeCommand(CLI::App& app, int& exitCode) {
     command->add_option("--window", options->window, "Moving-average window (default 0: none)")
         ->check(CLI::Range(LinearizationControlRanges::windowMinimum,
                            LinearizationControlRanges::windowMaximum));
-    command
-        ->add_option("--spline", options->spline,
-                     "Spline smoothing control (default 1, where the tool starts)")
+    command->add_option("--spline", options->spline, splineHelp())
         ->check(CLI::Range(LinearizationControlRanges::splineMinimum,
                            LinearizationControlRanges::splineMaximum));
     const auto controlPoint = CLI::Validator(checkControlPoint, "INPUT:SLIDER");

@@ -1,6 +1,5 @@
 #include "Linearization/LinearizationTool.h"
 
-#include <cmath>
 #include <utility>
 
 #include "Common/Diagnostics.h"
@@ -41,8 +40,8 @@ Alert failedToLinearizeAlert() {
                  "Please load a valid quad curve file and measurement data file and try again"};
 }
 
-double LinearizationTool::splineSmoothingArgument(double splineSetting) {
-    return std::abs(0.32 * splineSetting - 0.32);
+double LinearizationTool::splineSmoothingArgument(double strength) {
+    return 0.32 * strength;
 }
 
 Outcome LinearizationTool::loadMeasurements(const std::filesystem::path& path) {
@@ -73,8 +72,8 @@ void LinearizationTool::setAveragingWindow(int windowSize) {
     smooth();
 }
 
-void LinearizationTool::setSplineSetting(double splineSetting) {
-    splineSetting_ = splineSetting;
+void LinearizationTool::setSplineStrength(double strength) {
+    splineStrength_ = strength;
     if (!hasCorrection()) {
         diag("No Correction Curve loaded, can not smooth with spline");
         return;
@@ -156,7 +155,7 @@ Outcome LinearizationTool::exportGutenprintXml(const std::filesystem::path& fold
 
 void LinearizationTool::smooth() {
     correction_.run(*lightness_, controlPoints_, averagingWindow_,
-                    splineSmoothingArgument(splineSetting_));
+                    splineSmoothingArgument(splineStrength_));
     relinearize();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,16 +19,22 @@ namespace sg {
 
 enum class ControlPoint { shadow, midtone, highlight };
 
-// The ranges and start values of the tool's controls. The untouched spline control (1.00)
-// smooths exactly as the first measurement load does.
+// The ranges and start values of the tool's controls.
 struct LinearizationControlRanges {
     static constexpr int windowMinimum = 0;
     static constexpr int windowMaximum = 50;
     static constexpr int windowStart = 0;
+    // The spline smoothing strength: 0, where the tool starts, adds nothing to the smoother's
+    // finest thinning (a key every 3 levels); more strength spreads the keys further apart.
     static constexpr double splineMinimum = 0.0;
-    static constexpr double splineMaximum = 2.0;
-    static constexpr double splineStep = 0.01;
-    static constexpr double splineStart = 1.0;
+    static constexpr double splineMaximum = 1.0;
+    static constexpr double splineStart = 0.0;
+    // The strengths the control offers: each gives the smoother a different key step (3, 4, 5,
+    // 6, 7, 10, 15, 20, 31, 39 and 44 levels), so each is a different result, rising in
+    // smoothing. Between them the result would repeat a neighbour's; past 0.93 the keys thin no
+    // further, and from about 0.939 on the spline runs through every level and smooths least.
+    static constexpr std::array<double, 11> splineStrengths{0.0, 0.25, 0.4, 0.5,  0.6, 0.7,
+                                                            0.8, 0.85, 0.9, 0.92, 0.93};
     static constexpr int sliderMinimum = -50;
     static constexpr int sliderMaximum = 50;
     static constexpr int sliderStart = 0;
@@ -46,7 +53,7 @@ public:
     Outcome loadMeasurements(const std::filesystem::path& path);
     // Store the setting; with a correction present, smooth and linearize again.
     void setAveragingWindow(int windowSize);
-    void setSplineSetting(double splineSetting);
+    void setSplineStrength(double strength);
     // Sets the point's input and its slider (the adjustment is the slider with its sign
     // inverted). Inputs that would coincide or cross, or leave 1..99, are refused. Without a
     // correction the point is not moved.
@@ -62,8 +69,8 @@ public:
     // One Gutenprint XML file per channel of the linearized curve, named by the file's labels.
     Outcome exportGutenprintXml(const std::filesystem::path& folder) const;
 
-    // The argument the spline smoother gets for a spline setting s: |0.32 s - 0.32|.
-    static double splineSmoothingArgument(double splineSetting);
+    // The argument the spline smoother gets for a strength s: 0.32 s.
+    static double splineSmoothingArgument(double strength);
 
     bool hasCorrection() const { return correction_.positions.has_value(); }
     // A correction, a curve file and its linearization: what saving and exporting need.
@@ -76,7 +83,7 @@ public:
     const std::optional<LinearityReadout>& linearity() const { return linearity_; }
     const std::optional<std::string>& measurementFileName() const { return measurementFileName_; }
     int averagingWindow() const { return averagingWindow_; }
-    double splineSetting() const { return splineSetting_; }
+    double splineStrength() const { return splineStrength_; }
     const std::optional<QuadFile>& curveFile() const { return curveFile_; }
     const std::optional<QuadCurve>& linearizedCurve() const { return linearizedCurve_; }
 
@@ -92,7 +99,7 @@ private:
     std::optional<std::string> measurementFileName_;
     std::optional<LinearityReadout> linearity_;
     int averagingWindow_ = LinearizationControlRanges::windowStart;
-    double splineSetting_ = LinearizationControlRanges::splineStart;
+    double splineStrength_ = LinearizationControlRanges::splineStart;
     std::optional<QuadFile> curveFile_;
     std::optional<QuadCurve> linearizedCurve_;
 };

@@ -6,7 +6,9 @@
 #include <filesystem>
 
 #include "Common/Diagnostics.h"
+#include "Common/InkScale.h"
 #include "Common/Strings.h"
+#include "MeasurementData/SplineSmoother.h"
 #include "QuadFiles/GutenprintCurveXml.h"
 #include "Support/QuadText.h"
 #include "Support/TemporaryFolder.h"
@@ -65,9 +67,9 @@ protected:
 TEST_F(LinearizationToolTest, BeforeAnyMeasurementNothingCanBeLinearized) {
     EXPECT_FALSE(tool.lightness().has_value());
     tool.setAveragingWindow(7);
-    tool.setSplineSetting(0.5);
+    tool.setSplineStrength(0.5);
     EXPECT_EQ(tool.averagingWindow(), 7);  // the controls still show what was set
-    EXPECT_EQ(tool.splineSetting(), 0.5);
+    EXPECT_EQ(tool.splineStrength(), 0.5);
     EXPECT_FALSE(tool.hasCorrection());
 
     EXPECT_TRUE(tool.setControlPoint(ControlPoint::shadow, 30, 10).isDone());
@@ -147,15 +149,14 @@ TEST_F(LinearizationToolTest, NewMeasurementsRelinearizeTheLoadedCurve) {
 }
 
 TEST_F(LinearizationToolTest, SmoothingControlsRerunThePipelineAndTheLinearization) {
-    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(1.0), 0.0);
-    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(0.0), 0.32);
-    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(2.0), 0.32);
-    EXPECT_NEAR(LinearizationTool::splineSmoothingArgument(1.5), 0.16, 1e-15);
+    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(0.0), 0.0);
+    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(1.0), 0.32);
+    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(0.5), 0.16);
 
     loadBoth(swappedWedge);
     const Snapshot loaded(tool);
     // The untouched spline control smooths exactly as the load did.
-    tool.setSplineSetting(LinearizationControlRanges::splineStart);
+    tool.setSplineStrength(LinearizationControlRanges::splineStart);
     EXPECT_EQ(Snapshot(tool), loaded);
 
     tool.setAveragingWindow(10);
@@ -169,23 +170,42 @@ TEST_F(LinearizationToolTest, SmoothingControlsRerunThePipelineAndTheLinearizati
     for (std::size_t k = 1; k < correction.size(); ++k) {
         EXPECT_GE(correction[k], correction[k - 1]) << k;
     }
-    tool.setSplineSetting(0.0);
-    const Snapshot atZero(tool);
-    tool.setSplineSetting(2.0);
-    EXPECT_EQ(Snapshot(tool), atZero);
+    tool.setSplineStrength(0.93);
+    EXPECT_NE(Snapshot(tool).smoothedResponse, atTen.smoothedResponse);
     tool.setAveragingWindow(0);
-    tool.setSplineSetting(1.0);
+    tool.setSplineStrength(0.0);
     EXPECT_EQ(Snapshot(tool), loaded);
 
     // Settings made before a load are the ones the load smooths with, as the controls show.
     LinearizationTool presetFirst;
     presetFirst.setAveragingWindow(10);
-    presetFirst.setSplineSetting(0.5);
+    presetFirst.setSplineStrength(0.5);
     ASSERT_TRUE(presetFirst.loadMeasurements(swappedWedge).isDone());
     ASSERT_TRUE(presetFirst.loadQuadFile(curve).isDone());
     tool.setAveragingWindow(10);
-    tool.setSplineSetting(0.5);
+    tool.setSplineStrength(0.5);
     EXPECT_EQ(Snapshot(presetFirst), Snapshot(tool));
+}
+
+// Each strength the control offers is a different result, each smoother than the one before:
+// the spline keeps fewer keys. (Past the last one the keys would thin no further, and from
+// about 0.939 on the spline runs through every level.)
+TEST(LinearizationControlRangesTest, OfferedSplineStrengthsEachThinTheKeysFurther) {
+    const auto& strengths = LinearizationControlRanges::splineStrengths;
+    EXPECT_EQ(strengths.front(), LinearizationControlRanges::splineStart);
+    const std::vector<double> response(levelCount, 50.0);
+    std::size_t previousKeys = levelCount + 1;
+    for (const double strength : strengths) {
+        const std::size_t keys =
+            splineSmootherKeys(response, LinearizationTool::splineSmoothingArgument(strength))
+                .values.size();
+        EXPECT_LT(keys, previousKeys) << strength;
+        previousKeys = keys;
+    }
+    EXPECT_EQ(previousKeys, 7u);
+    EXPECT_EQ(splineSmootherKeys(response, LinearizationTool::splineSmoothingArgument(0.94))
+                  .values.size(),
+              levelCount);
 }
 
 TEST_F(LinearizationToolTest, ControlPointsBendTheTargetAndRefuseCrossingInputs) {
