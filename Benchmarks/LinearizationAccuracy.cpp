@@ -35,15 +35,14 @@ constexpr double noise = 0.3;
 struct Method {
     const char* name;
     sg::CorrectionMethod method;
-    double splineSetting;
+    double splineStrength;
 };
 
-// The precise method with no smoothing at all is isotonic regression followed by the monotone
-// spline; at the spline control's start the data choose the Whittaker-Eilers strength.
+// The precise method with (next to) no smoothing is isotonic regression followed by the
+// monotone spline; at the spline control's start the data choose the Whittaker-Eilers strength.
 const Method methods[] = {
     {"standard", sg::CorrectionMethod::standard, sg::LinearizationControlRanges::splineStart},
-    {"precise, isotonic+spline", sg::CorrectionMethod::precise,
-     sg::LinearizationControlRanges::splineMinimum},
+    {"precise, isotonic+spline", sg::CorrectionMethod::precise, 1e-12},
     {"precise", sg::CorrectionMethod::precise, sg::LinearizationControlRanges::splineStart},
 };
 
@@ -59,7 +58,7 @@ Pass linearized(const sg::QuadCurve& curve, const std::vector<double>& wedge,
     const sg::testing::TemporaryFolder folder;
     sg::LinearizationTool tool;
     tool.setCorrectionMethod(method.method);
-    tool.setSplineSetting(method.splineSetting);
+    tool.setSplineStrength(method.splineStrength);
     (void)tool.loadMeasurements(folder.write("wedge.txt", sg::testing::cgatsBytes(wedge)));
     const std::string quad = sg::joinStrings(
         sg::quadtest::quadLines("## QuadToneRIP K,C,M,Y", {}, sg::InkList::labelsFor4Inks, curve),

@@ -4,7 +4,7 @@
 #include <string>
 
 #include <QApplication>
-#include <QDoubleSpinBox>
+#include <QSlider>
 #include <QSpinBox>
 
 #include "App/LinearizationViewController.h"
@@ -20,12 +20,20 @@ const QString examples = QStringLiteral(SILVERGRAIN_EXAMPLES_DIR);
 // Files come in as drops, so no dialog is ever asked for; an alert means a broken set-up.
 class NoDialogs final : public sg::UiServices {
 public:
-    std::optional<QString> chooseFileToOpen(const QString&, const QStringList&) override {
+    std::optional<QString> chooseFileToOpen(sg::FileKind, const QString&) override {
         return std::nullopt;
     }
-    std::optional<QString> chooseFileToSave(const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseFolder() override { return std::nullopt; }
+    std::optional<QString> chooseFileToSave(sg::FileKind, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> chooseFolder(sg::FileKind, const QString&) override {
+        return std::nullopt;
+    }
     void showAlert(const sg::Alert& alert) override { failure = alert.title; }
+    sg::UnsavedResultAnswer askAboutUnsavedResult(const QString&) override {
+        return sg::UnsavedResultAnswer::discard;
+    }
+    bool confirm(const sg::Confirmation&) override { return true; }
 
     std::string failure;
 };
@@ -37,7 +45,7 @@ struct ShownView {
         view.resize(1280, 740);
         view.show();
         for (const QString& file : files) {
-            view.openDroppedFile(examples + QStringLiteral("/") + file);
+            view.openFileAt(examples + QStringLiteral("/") + file);
         }
         QCoreApplication::processEvents();
     }
@@ -96,7 +104,7 @@ void smoothingChange(benchmark::State& state,
 }
 
 void BM_LinearizationSplineChange(benchmark::State& state) {
-    smoothingChange(state, &sg::LinearizationViewController::splineSettingBox, 0.8, 1.2);
+    smoothingChange(state, &sg::LinearizationViewController::splineSlider, 3, 7);
 }
 BENCHMARK(BM_LinearizationSplineChange)->ArgName("painted")->Arg(0)->Arg(1);
 

@@ -1,25 +1,34 @@
 #pragma once
 
+#include <optional>
+
 #include <QDialog>
 #include <QString>
 
-class QPlainTextEdit;
+#include "Common/Alert.h"
 
 namespace sg {
 
-// Help > Send Feedback...: where to report problems, and a summary of this installation to
-// paste into the report.
+// A file a tool refused, and why.
+struct RefusedFile {
+    QString path;
+    Alert alert;
+};
+
+// Help > Send Feedback...: where to report problems, the last file a tool refused with its
+// reason, and a button that copies a report (version, system, file name, reason) to paste into
+// the message.
 class FeedbackDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FeedbackDialog(QWidget* parent = nullptr);
+    explicit FeedbackDialog(const std::optional<RefusedFile>& lastRefusal,
+                            QWidget* parent = nullptr);
 
     // Program version, Qt version and operating system, one per line.
     static QString systemSummary();
-
-private:
-    QPlainTextEdit* summaryView_;
+    // The summary, then the refused file's name and the alert's title and text.
+    static QString report(const std::optional<RefusedFile>& lastRefusal);
 };
 
 }  // namespace sg

@@ -1,25 +1,23 @@
 #include "App/InkCurveChart.h"
 
+#include <algorithm>
+
 #include <QChart>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
 
+#include "Common/InkScale.h"
+
 namespace sg {
-namespace {
 
-constexpr double inputPercentPerLevel = 2.55;
-constexpr double inkValuePerPercent = 655.35;
-
-}  // namespace
-
-InkCurveChart::InkCurveChart(const QString& placeholderText, QWidget* parent)
-    : CurveChartView(placeholderText, parent),
+InkCurveChart::InkCurveChart(UiServices& ui, const QString& placeholderText, QWidget* parent)
+    : CurveChartView(ui, placeholderText, parent),
       xAxis_(addAxis(tr("Input (%)"), 100.0, 11, Qt::AlignBottom)),
-      leftAxis_(addAxis(tr("Ink (%)"), 100.0, 11, Qt::AlignLeft)),
-      rightAxis_(addAxis(tr("Ink (%)"), 100.0, 11, Qt::AlignRight)) {
-    chart()->legend()->setAlignment(Qt::AlignRight);
+      inkAxis_(addAxis(tr("Ink (%)"), 100.0, 11, Qt::AlignLeft)) {
+    chart()->legend()->setAlignment(Qt::AlignBottom);
+    setReadoutUnits(tr("Input"), QStringLiteral(" %"), QStringLiteral(" %"));
 }
 
 void InkCurveChart::setCurve(const std::vector<std::vector<double>>& curve) {
@@ -44,6 +42,10 @@ void InkCurveChart::clearCurve() {
     redraw();
 }
 
+bool InkCurveChart::hasInk(const std::vector<double>& channel) {
+    return std::any_of(channel.begin(), channel.end(), [](double value) { return value != 0.0; });
+}
+
 void InkCurveChart::redraw() {
     while (series_.size() > static_cast<qsizetype>(curve_.size())) {
         QLineSeries* extra = series_.takeLast();
@@ -51,7 +53,7 @@ void InkCurveChart::redraw() {
         delete extra;
     }
     while (series_.size() < static_cast<qsizetype>(curve_.size())) {
-        series_.append(addLine(xAxis_, leftAxis_));
+        series_.append(addLine(xAxis_, inkAxis_));
     }
 
     for (std::size_t channel = 0; channel < curve_.size(); ++channel) {
@@ -59,17 +61,18 @@ void InkCurveChart::redraw() {
         const InkSeriesStyle style =
             channel < styles_.size() ? styles_[channel] : channelSeriesStyle(channel);
         line->setName(style.label);
-        line->setPen(QPen(style.color, 2.0));
+        line->setPen(QPen(QBrush(readableOnWhite(style.color)), 2.0, style.penStyle));
 
-        const bool shown = channel >= showFlags_.size() || showFlags_[channel];
         const std::vector<double>& values = curve_[channel];
         QList<QPointF> points;
         points.reserve(static_cast<qsizetype>(values.size()));
         for (std::size_t i = 0; i < values.size(); ++i) {
-            points.append(QPointF(static_cast<double>(i) / inputPercentPerLevel,
-                                  shown ? values[i] / inkValuePerPercent : 0.0));
+            points.append(
+                QPointF(static_cast<double>(i) / levelsPerPercent, values[i] / inkValuePerPercent));
         }
         line->replace(points);
+        const bool shown = channel >= showFlags_.size() || showFlags_[channel];
+        line->setVisible(shown && hasInk(values));
     }
     setPlaceholderVisible(curve_.empty());
 }

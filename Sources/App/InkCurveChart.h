@@ -9,37 +9,42 @@
 
 namespace sg {
 
-// The line graph of a quad curve that every tool shows: one line per ink channel, x the input
-// in percent (entry i at i / 2.55), y the ink in percent of 65535 (value / 655.35), axes 0..100
-// with 11 ticks on the left and the right. The legend is a column on the right, where all ten
-// channel labels fit even when the graph has half a window's width. Redrawing replaces the
-// points of the existing lines; lines are only added or removed when the channel count
-// changes, so dragging a control never rebuilds the chart.
+// The line graph of a quad curve that every tool shows: one line per ink channel, x the input in
+// percent (entry i at i / 2.55), y the ink in percent of 65535 (value / 655.35), both axes 0..100
+// with 11 ticks. Only channels that hold ink and are shown are drawn and listed in the legend,
+// which sits below the plot. Colours come from the channel series table, or from the caller's
+// styles (the ink colour table), darkened where they would not read on white.
+//
+// Redrawing replaces the points of the existing lines; lines are only added or removed when the
+// channel count changes, so dragging a control never rebuilds the chart.
 class InkCurveChart : public CurveChartView {
     Q_OBJECT
 
 public:
-    explicit InkCurveChart(const QString& placeholderText, QWidget* parent = nullptr);
+    InkCurveChart(UiServices& ui, const QString& placeholderText, QWidget* parent = nullptr);
 
     // Draws the curve (channels of values 0..65535) with the channel series table.
     void setCurve(const std::vector<std::vector<double>>& curve);
 
-    // Draws the curve with the caller's label and colour for each channel, for graphs that use
-    // the ink colour table; channels without a style fall back to the channel series table.
+    // Draws the curve with the caller's style for each channel, for graphs that use the ink
+    // colour table (see inkSeriesStyle); channels without a style take the channel series table.
     void setCurve(const std::vector<std::vector<double>>& curve,
                   const std::vector<InkSeriesStyle>& styles);
 
-    // One flag per channel; a channel switched off stays in the graph as a flat line at 0.
-    // Channels without a flag are shown.
+    // One flag per channel; a channel switched off is neither drawn nor listed. Channels without
+    // a flag are shown. The flags stay for the next curve.
     void setShowFlags(const std::vector<bool>& showFlags);
 
     // No curve: the graph is empty and shows the placeholder text.
     void clearCurve();
 
+    // Whether a channel holds any ink; a channel of zeros is not drawn.
+    static bool hasInk(const std::vector<double>& channel);
+
+    // One line per channel of the curve, drawn or not.
     QList<QLineSeries*> curveSeries() const { return series_; }
     QValueAxis* xAxis() const { return xAxis_; }
-    QValueAxis* leftAxis() const { return leftAxis_; }
-    QValueAxis* rightAxis() const { return rightAxis_; }
+    QValueAxis* inkAxis() const { return inkAxis_; }
 
 private:
     void redraw();
@@ -49,8 +54,7 @@ private:
     std::vector<bool> showFlags_;
     QList<QLineSeries*> series_;
     QValueAxis* xAxis_;
-    QValueAxis* leftAxis_;
-    QValueAxis* rightAxis_;
+    QValueAxis* inkAxis_;
 };
 
 }  // namespace sg

@@ -8,10 +8,13 @@
 
 namespace sg {
 
-// The label and colour of one line of an ink curve graph.
+// The label, colour and line style of one line of an ink curve graph. Light inks are drawn
+// dashed (dotted for light light black), so they stay apart from their full-strength partners
+// after readableOnWhite() has darkened them.
 struct InkSeriesStyle {
     QString label;
     QColor color;
+    Qt::PenStyle penStyle = Qt::SolidLine;
 };
 
 // The channel series table: the row for a channel's position in its ink channel set
@@ -24,5 +27,13 @@ QColor inkColorForPosition(std::size_t position);
 
 // ... or by ink display name ("Light Cyan"); a name not in the table gives black.
 QColor inkColorForName(std::string_view displayName);
+
+// A line of the ink colour table for graphs whose series carry their own labels: the colour of
+// the ink's display name, dashed for the light inks.
+InkSeriesStyle inkSeriesStyle(const QString& label, std::string_view displayName);
+
+// The colour as a graph draws it on white: the same hue, opaque, darkened until it stands out
+// at least 3:1 against white (yellow becomes olive, light cyan a teal).
+QColor readableOnWhite(const QColor& color);
 
 }  // namespace sg

@@ -5,7 +5,10 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
+#include <QScatterSeries>
 #include <QValueAxis>
+
+#include "Common/InkScale.h"
 
 namespace sg {
 namespace {
@@ -14,18 +17,27 @@ QList<QPointF> pointsOf(const std::vector<double>& values) {
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(values.size()));
     for (std::size_t i = 0; i < values.size(); ++i) {
-        points.append(QPointF(static_cast<double>(i), values[i]));
+        points.append(QPointF(static_cast<double>(i) / levelsPerPercent, values[i]));
+    }
+    return points;
+}
+
+QList<QPointF> patchPointsOf(const std::vector<double>& patches) {
+    QList<QPointF> points;
+    const double last = patches.size() > 1 ? static_cast<double>(patches.size() - 1) : 1.0;
+    for (std::size_t k = 0; k < patches.size(); ++k) {
+        points.append(QPointF(100.0 * static_cast<double>(k) / last, patches[k]));
     }
     return points;
 }
 
 }  // namespace
 
-LinearizationMeasurementChart::LinearizationMeasurementChart(const QString& placeholderText,
+LinearizationMeasurementChart::LinearizationMeasurementChart(UiServices& ui,
+                                                             const QString& placeholderText,
                                                              QWidget* parent)
-    : CurveChartView(placeholderText, parent),
-      // 0, 51, ... 255: every fifth of the input range.
-      xAxis_(addAxis(tr("Input level"), 255.0, 6, Qt::AlignBottom)),
+    : CurveChartView(ui, placeholderText, parent),
+      xAxis_(addAxis(tr("Input (%)"), 100.0, 11, Qt::AlignBottom)),
       yAxis_(addAxis(tr("L*"), 100.0, 11, Qt::AlignLeft)),
       measured_(addNamedLine(tr("Measured Lab L*"), QPen(QColor(190, 40, 40), 2.0))),
       smoothed_(addNamedLine(tr("Smoothed Lab L*"), QPen(QColor(30, 90, 200), 2.0))),
@@ -34,11 +46,21 @@ LinearizationMeasurementChart::LinearizationMeasurementChart(const QString& plac
       linear_(addNamedLine(tr("Linear Lab L*"), QPen(QColor(170, 170, 170), 3.5))),
       target_(
           addNamedLine(tr("Target Lab L*"), QPen(QBrush(QColor(20, 140, 70)), 2.0, Qt::DashLine))),
-      range_(addNamedLine(QString(), QPen(Qt::transparent))) {
-    chart()->legend()->setAlignment(Qt::AlignRight);
-    for (QLegendMarker* marker : chart()->legend()->markers(range_)) {
+      patches_(new QScatterSeries) {
+    patches_->setName(tr("Measured patches"));
+    patches_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    patches_->setMarkerSize(7.0);
+    patches_->setColor(QColor(190, 40, 40));
+    patches_->setBorderColor(Qt::white);
+    chart()->addSeries(patches_);
+    patches_->attachAxis(xAxis_);
+    patches_->attachAxis(yAxis_);
+    chart()->legend()->setAlignment(Qt::AlignBottom);
+    // The dots on the measured line speak for themselves; the legend keeps its room.
+    for (QLegendMarker* marker : chart()->legend()->markers(patches_)) {
         marker->setVisible(false);
     }
+    setReadoutUnits(tr("Input"), QStringLiteral(" %"), QString());
     clearSeries();
 }
 
@@ -52,20 +74,20 @@ QLineSeries* LinearizationMeasurementChart::addNamedLine(const QString& name, co
 void LinearizationMeasurementChart::setSeries(const std::vector<double>& measured,
                                               const std::vector<double>& smoothed,
                                               const std::vector<double>& linear,
-                                              const std::vector<double>& target) {
+                                              const std::vector<double>& target,
+                                              const std::vector<double>& patches) {
     measured_->replace(pointsOf(measured));
     smoothed_->replace(pointsOf(smoothed));
     linear_->replace(pointsOf(linear));
     target_->replace(pointsOf(target));
-    if (range_->count() != 1) {
-        range_->replace(QList<QPointF>{QPointF(0.0, 100.0)});
-    }
+    patches_->replace(patchPointsOf(patches));
     setPlaceholderVisible(false);
 }
 
 void LinearizationMeasurementChart::clearSeries() {
-    for (QLineSeries* line : {measured_, smoothed_, linear_, target_, range_}) {
-        line->clear();
+    for (QXYSeries* series :
+         std::initializer_list<QXYSeries*>{measured_, smoothed_, linear_, target_, patches_}) {
+        series->clear();
     }
     setPlaceholderVisible(true);
 }

@@ -1,17 +1,16 @@
 #include "App/LinearizationViewController.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include <QAction>
-#include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -19,84 +18,81 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "App/FilePaths.h"
+#include "App/CurveFileBox.h"
 #include "App/InkCurveChart.h"
-#include "App/InkCurveColors.h"
 #include "App/LinearizationMeasurementChart.h"
+#include "App/SaveRow.h"
 #include "App/UiServices.h"
 #include "Common/Numbers.h"
 
 namespace sg {
 namespace {
 
-using namespace Qt::StringLiterals;
 using Ranges = LinearizationControlRanges;
-
-const char* const channelToggleNames[LinearizationViewController::channelToggleCount] = {
-    "K", "C", "M", "Y", "LC", "LM", "LK", "LLK", "OR", "GR"};
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A small square in the channel's line colour, so a toggle is easy to match with its line.
-QIcon swatch(const QColor& color) {
-    QPixmap pixmap(12, 12);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QColor(90, 90, 90));
-    painter.setBrush(color);
-    painter.drawRect(0, 0, 11, 11);
-    return QIcon(pixmap);
+QLabel* warningLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #b03000;"));
+    return label;
 }
 
-QString percentText(double value) {
-    return QString::number(value, 'f', 2) + QStringLiteral(" %");
+// The slider position of a strength the tool holds (the nearest one offered).
+int splinePositionOf(double strength) {
+    const auto& strengths = Ranges::splineStrengths;
+    const auto nearest = std::min_element(
+        strengths.begin(), strengths.end(),
+        [&](double a, double b) { return std::abs(a - strength) < std::abs(b - strength); });
+    return static_cast<int>(nearest - strengths.begin());
 }
 
 }  // namespace
 
 LinearizationViewController::LinearizationViewController(UiServices& ui, QWidget* parent)
-    : ToolView(parent),
-      ui_(ui),
+    : ToolView(ui, parent),
       measurementChart_(
-          new LinearizationMeasurementChart(tr("Load measurement data to show graphs."), this)),
-      inkChart_(new InkCurveChart(tr("Load .quad file to show ink graphs."), this)),
-      patchOrderWarning_(new QLabel(this)) {
+          new LinearizationMeasurementChart(ui, tr("Load measurement data to show graphs."), this)),
+      inkChart_(new InkCurveChart(ui, tr("Load .quad file to show ink graphs."), this)),
+      curveBox_(new CurveFileBox(tr("Curve"), tr("Load .quad..."), this)),
+      saveRow_(new SaveRow(ui, tr("Save Linearized Curve..."), this)) {
     measurementChart_->setObjectName(QStringLiteral("measurementChart"));
+    measurementChart_->setCaption(tr("Measured and target lightness"));
     inkChart_->setObjectName(QStringLiteral("inkChart"));
-    patchOrderWarning_->setObjectName(QStringLiteral("patchOrderWarning"));
-    patchOrderWarning_->setStyleSheet(QStringLiteral("color: #b03000;"));
-    // The line keeps its place when empty, so the graph does not jump when a warning comes.
-    patchOrderWarning_->setMinimumHeight(patchOrderWarning_->fontMetrics().height());
+    curveBox_->loadButton()->setToolTip(
+        tr("The .quad curve that printed the measured wedge (Ctrl+O)"));
+    originalCurvesButton_ = new QPushButton(tr("Show Original Curves"));
+    originalCurvesButton_->setObjectName(QStringLiteral("originalCurvesButton"));
+    originalCurvesButton_->setCheckable(true);
+    originalCurvesButton_->setToolTip(
+        tr("Switches the ink graph between the curve as loaded and the linearized curve"));
+    curveBox_->addControl(originalCurvesButton_);
+    saveRow_->saveButton()->setToolTip(
+        tr("Saves the linearized curve as a .quad file for QuadToneRIP (Ctrl+S)"));
 
-    // One grid, so both graphs keep the same height above the warning line.
-    auto* graphs = new QGridLayout;
-    graphs->addWidget(measurementChart_, 0, 0);
-    graphs->addWidget(inkChart_, 0, 1);
-    graphs->addWidget(patchOrderWarning_, 1, 0);
-    graphs->setRowStretch(0, 1);
-    graphs->setColumnStretch(0, 1);
-    graphs->setColumnStretch(1, 1);
-
-    auto* firstColumn = new QVBoxLayout;
-    firstColumn->addWidget(makeMeasurementsBox());
-    firstColumn->addWidget(makeSmoothingBox());
-    auto* controls = new QHBoxLayout;
-    controls->addLayout(firstColumn, 0);
-    controls->addWidget(makeControlPointsBox(), 0);
-    controls->addWidget(makeCurveBox(), 0);
-    controls->addWidget(makeNotesBox(), 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(graphs, 1);
-    layout->addLayout(controls, 0);
+    auto* graphs = new QVBoxLayout;
+    graphs->addWidget(measurementChart_, 1);
+    graphs->addWidget(inkChart_, 1);
+    arrange({makeMeasurementsBox(), makeSmoothingBox(), makeControlPointsBox(), curveBox_,
+             makeNotesBox(), saveRow_},
+            graphs);
 
     loadMeasurementsAction_ = new QAction(tr("Load &Measurements..."), this);
     loadMeasurementsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     addAction(loadMeasurementsAction_);
     connect(loadMeasurementsAction_, &QAction::triggered, this,
             &LinearizationViewController::loadMeasurements);
+    connect(curveBox_, &CurveFileBox::loadClicked, this, &LinearizationViewController::loadCurve);
+    connect(curveBox_, &CurveFileBox::showFlagsChanged, this,
+            [this] { inkChart_->setShowFlags(curveBox_->showFlags()); });
+    connect(originalCurvesButton_, &QPushButton::toggled, this,
+            &LinearizationViewController::showOriginalCurve);
+    connect(saveRow_, &SaveRow::saveClicked, this,
+            &LinearizationViewController::saveLinearizedCurve);
+    connect(saveRow_, &SaveRow::saved, this, &LinearizationViewController::resultSaved);
 
     showToolState();
 }
@@ -106,29 +102,33 @@ QGroupBox* LinearizationViewController::makeMeasurementsBox() {
     auto* load = new QPushButton(tr("Load Measurements..."), box);
     load->setObjectName(QStringLiteral("loadMeasurementsButton"));
     load->setToolTip(
-        tr("A measured step wedge: CGATS, instrument export or L* list (.txt, "
-           ".csv). Ctrl+Shift+O"));
+        tr("The measured step wedge, paper white first: a CGATS file, an instrument export or "
+           "a list of L* values (.txt, .csv, .ti3). Ctrl+Shift+O"));
     measurementFileLabel_ = new QLabel(box);
     measurementFileLabel_->setObjectName(QStringLiteral("measurementFileLabel"));
     measurementFileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A long name is cut off rather than widening the tab; the tooltip has all of it.
     measurementFileLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    measurementFileLabel_->setMinimumWidth(60);
     dmaxLabel_ = new QLabel(box);
     dmaxLabel_->setObjectName(QStringLiteral("dmaxLabel"));
-    dmaxLabel_->setToolTip(tr("Maximum density of the darkest patch"));
+    dmaxLabel_->setToolTip(
+        tr("Density of the darkest patch: the deepest black of this ink on this paper"));
     linearityLabel_ = new QLabel(box);
     linearityLabel_->setObjectName(QStringLiteral("linearityLabel"));
     linearityLabel_->setToolTip(
-        tr("Largest and mean distance of the measured patches from the straight line between "
-           "the lightest and the darkest patch"));
+        tr("How far the measured patches are from even steps of lightness, in L* (largest and "
+           "mean; 0 is already linear)"));
+    patchOrderWarning_ = warningLabel(box);
+    patchOrderWarning_->setObjectName(QStringLiteral("patchOrderWarning"));
 
     auto* layout = new QGridLayout(box);
-    layout->addWidget(load, 0, 0, 1, 2);
-    layout->addWidget(measurementFileLabel_, 1, 0, 1, 2);
-    layout->addWidget(new QLabel(tr("Dmax:"), box), 2, 0);
-    layout->addWidget(dmaxLabel_, 2, 1);
-    layout->addWidget(new QLabel(tr("Off linear:"), box), 3, 0);
-    layout->addWidget(linearityLabel_, 3, 1);
+    layout->addWidget(load, 0, 0);
+    layout->addWidget(measurementFileLabel_, 0, 1);
+    layout->addWidget(new QLabel(tr("Dmax:"), box), 1, 0);
+    layout->addWidget(dmaxLabel_, 1, 1);
+    layout->addWidget(new QLabel(tr("Off linear:"), box), 2, 0);
+    layout->addWidget(linearityLabel_, 2, 1);
+    layout->addWidget(patchOrderWarning_, 3, 0, 1, 2);
     layout->setColumnStretch(1, 1);
 
     connect(load, &QPushButton::clicked, this, &LinearizationViewController::loadMeasurements);
@@ -141,35 +141,42 @@ QGroupBox* LinearizationViewController::makeSmoothingBox() {
     averagingWindowBox_->setObjectName(QStringLiteral("averagingWindowBox"));
     averagingWindowBox_->setRange(Ranges::windowMinimum, Ranges::windowMaximum);
     averagingWindowBox_->setValue(Ranges::windowStart);
+    averagingWindowBox_->setSuffix(tr(" levels"));
     averagingWindowBox_->setKeyboardTracking(false);
     averagingWindowBox_->setToolTip(
-        tr("Moving average over the input levels: 0 to 3 leave the response as measured, from "
-           "4 on every level is averaged with w/4 neighbours on each side"));
-    splineSettingBox_ = new QDoubleSpinBox(box);
-    splineSettingBox_->setObjectName(QStringLiteral("splineSettingBox"));
-    splineSettingBox_->setRange(Ranges::splineMinimum, Ranges::splineMaximum);
-    splineSettingBox_->setSingleStep(Ranges::splineStep);
-    splineSettingBox_->setDecimals(2);
-    splineSettingBox_->setValue(Ranges::splineStart);
-    splineSettingBox_->setKeyboardTracking(false);
-    splineSettingBox_->setToolTip(
-        tr("1.00 smooths as the measurement load does; further from 1.00, either way, the "
-           "spline runs through fewer points"));
+        tr("Evens out misread patches by averaging each input level with its neighbours, in "
+           "input levels of 256: 0 to 3 leave the measurements as they are; from 4 on, one "
+           "neighbour per 4 levels on each side, and the response always darkens"));
+    splineSlider_ = new QSlider(Qt::Horizontal, box);
+    splineSlider_->setObjectName(QStringLiteral("splineSlider"));
+    splineSlider_->setRange(0, static_cast<int>(Ranges::splineStrengths.size()) - 1);
+    splineSlider_->setPageStep(1);
+    splineSlider_->setTickPosition(QSlider::TicksBelow);
+    splineSlider_->setToolTip(
+        tr("Lays a smooth curve through fewer points of the measured response: 0 keeps the "
+           "detail of every patch, the right end follows only its broad shape. Every step gives "
+           "a different curve"));
+    splineStrengthLabel_ = new QLabel(box);
+    splineStrengthLabel_->setObjectName(QStringLiteral("splineStrengthLabel"));
+    splineStrengthLabel_->setMinimumWidth(
+        splineStrengthLabel_->fontMetrics().horizontalAdvance(QStringLiteral("0.00 (most)")));
 
     auto* layout = new QGridLayout(box);
-    auto* windowLabel = new QLabel(tr("Averaging &window (levels):"), box);
+    auto* windowLabel = new QLabel(tr("Averaging &window:"), box);
     windowLabel->setBuddy(averagingWindowBox_);
-    auto* splineLabel = new QLabel(tr("S&pline setting:"), box);
-    splineLabel->setBuddy(splineSettingBox_);
+    auto* splineLabel = new QLabel(tr("S&pline strength:"), box);
+    splineLabel->setBuddy(splineSlider_);
     layout->addWidget(windowLabel, 0, 0);
-    layout->addWidget(averagingWindowBox_, 0, 1);
+    layout->addWidget(averagingWindowBox_, 0, 1, 1, 2);
     layout->addWidget(splineLabel, 1, 0);
-    layout->addWidget(splineSettingBox_, 1, 1);
+    layout->addWidget(splineSlider_, 1, 1);
+    layout->addWidget(splineStrengthLabel_, 1, 2);
+    layout->setColumnStretch(1, 1);
 
     connect(averagingWindowBox_, &QSpinBox::valueChanged, this,
             &LinearizationViewController::setAveragingWindow);
-    connect(splineSettingBox_, &QDoubleSpinBox::valueChanged, this,
-            &LinearizationViewController::setSplineSetting);
+    connect(splineSlider_, &QSlider::valueChanged, this,
+            &LinearizationViewController::setSplinePosition);
     return box;
 }
 
@@ -178,31 +185,31 @@ QGroupBox* LinearizationViewController::makeControlPointsBox() {
     controlPointsBox_->setObjectName(QStringLiteral("controlPointsBox"));
     QGroupBox* box = controlPointsBox_;
     auto* layout = new QGridLayout(box);
+    layout->setVerticalSpacing(2);
     layout->addWidget(new QLabel(tr("Input"), box), 0, 1);
-    layout->addWidget(new QLabel(tr("Adjust (%)"), box), 0, 2, Qt::AlignHCenter);
-    layout->addWidget(new QLabel(tr("Output"), box), 0, 3);
+    auto* direction = new QLabel(tr("\u25c0 darker    lighter \u25b6"), box);
+    direction->setToolTip(tr("Moving a slider to the right prints that tone lighter"));
+    layout->addWidget(direction, 0, 2, Qt::AlignHCenter);
+    layout->addWidget(new QLabel(tr("Target"), box), 0, 4, Qt::AlignRight);
 
     struct PointRowLayout {
         ControlPoint which;
         QString title;
-        const char* inputName;
-        const char* sliderName;
-        const char* outputName;
+        const char* name;
         double start;
     };
     const PointRowLayout pointRows[] = {
-        {ControlPoint::shadow, tr("&Shadow"), "shadowInputBox", "shadowSlider", "shadowOutputLabel",
-         ToneControlPoints::defaultShadowInput},
-        {ControlPoint::midtone, tr("&Midtone"), "midtoneInputBox", "midtoneSlider",
-         "midtoneOutputLabel", ToneControlPoints::defaultMidtoneInput},
-        {ControlPoint::highlight, tr("Hi&ghlight"), "highlightInputBox", "highlightSlider",
-         "highlightOutputLabel", ToneControlPoints::defaultHighlightInput},
+        {ControlPoint::shadow, tr("&Shadow"), "shadow", ToneControlPoints::defaultShadowInput},
+        {ControlPoint::midtone, tr("&Midtone"), "midtone", ToneControlPoints::defaultMidtoneInput},
+        {ControlPoint::highlight, tr("Hi&ghlight"), "highlight",
+         ToneControlPoints::defaultHighlightInput},
     };
     int gridRow = 1;
     for (const PointRowLayout& point : pointRows) {
         ControlPointRow& controls = rows_[static_cast<std::size_t>(point.which)];
+        const QString name = QLatin1String(point.name);
         controls.input = new QDoubleSpinBox(box);
-        controls.input->setObjectName(QLatin1String(point.inputName));
+        controls.input->setObjectName(name + QStringLiteral("InputBox"));
         controls.input->setRange(ToneControlPoints::lowestInput, ToneControlPoints::highestInput);
         controls.input->setDecimals(1);
         controls.input->setSingleStep(1.0);
@@ -210,30 +217,38 @@ QGroupBox* LinearizationViewController::makeControlPointsBox() {
         controls.input->setValue(point.start);
         controls.input->setKeyboardTracking(false);
         controls.input->setToolTip(
-            tr("Where the point sits, in percent of the input (1 to 99); shadow, midtone and "
-               "highlight must rise in that order"));
+            tr("Where the point sits on the input, in percent from paper white (0 %) to maximum "
+               "black (100 %); shadow, midtone and highlight must rise in that order"));
         controls.slider = new QSlider(Qt::Horizontal, box);
-        controls.slider->setObjectName(QLatin1String(point.sliderName));
+        controls.slider->setObjectName(name + QStringLiteral("Slider"));
         controls.slider->setRange(Ranges::sliderMinimum, Ranges::sliderMaximum);
         controls.slider->setValue(Ranges::sliderStart);
         controls.slider->setTickPosition(QSlider::TicksBelow);
         controls.slider->setTickInterval(25);
-        controls.slider->setMinimumWidth(110);
+        controls.slider->setMinimumWidth(90);
         controls.slider->setToolTip(
-            tr("Bends the target at this point: +20 sets the output 20 % below the input"));
+            tr("Bends the target at this point, in percent of its input: to the right the tone "
+               "prints lighter, to the left darker (+20 at 25 % aims for 20 %)"));
+        controls.sliderValue = new QLabel(box);
+        controls.sliderValue->setObjectName(name + QStringLiteral("SliderValue"));
+        controls.sliderValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        controls.sliderValue->setMinimumWidth(
+            controls.sliderValue->fontMetrics().horizontalAdvance(QStringLiteral("+50")));
         controls.output = new QLabel(box);
-        controls.output->setObjectName(QLatin1String(point.outputName));
+        controls.output->setObjectName(name + QStringLiteral("OutputLabel"));
         controls.output->setMinimumWidth(
             controls.output->fontMetrics().horizontalAdvance(QStringLiteral("100.00 %")));
         controls.output->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        controls.output->setToolTip(tr("The target's output at this point, in percent"));
+        controls.output->setToolTip(
+            tr("Where the target puts this tone, in percent from paper white to maximum black"));
 
         auto* title = new QLabel(point.title, box);
         title->setBuddy(controls.input);
         layout->addWidget(title, gridRow, 0);
         layout->addWidget(controls.input, gridRow, 1);
         layout->addWidget(controls.slider, gridRow, 2);
-        layout->addWidget(controls.output, gridRow, 3);
+        layout->addWidget(controls.sliderValue, gridRow, 3);
+        layout->addWidget(controls.output, gridRow, 4);
         ++gridRow;
 
         const ControlPoint which = point.which;
@@ -246,76 +261,16 @@ QGroupBox* LinearizationViewController::makeControlPointsBox() {
 
     resetButton_ = new QPushButton(tr("Reset"), box);
     resetButton_->setObjectName(QStringLiteral("resetButton"));
-    resetButton_->setToolTip(tr("Inputs back to 25, 50 and 75 %, adjustments back to 0"));
-    controlPointMessage_ = new QLabel(box);
+    resetButton_->setToolTip(tr("Inputs back to 25, 50 and 75 %, sliders back to 0"));
+    controlPointMessage_ = warningLabel(box);
     controlPointMessage_->setObjectName(QStringLiteral("controlPointMessage"));
-    controlPointMessage_->setWordWrap(true);
-    controlPointMessage_->setStyleSheet(QStringLiteral("color: #b03000;"));
-    layout->addWidget(resetButton_, gridRow, 0);
-    layout->addWidget(controlPointMessage_, gridRow, 1, 1, 3);
+    controlPointMessage_->hide();
+    layout->addWidget(resetButton_, 0, 0);
+    layout->addWidget(controlPointMessage_, gridRow, 0, 1, 5);
     layout->setColumnStretch(2, 1);
-    layout->setRowStretch(gridRow + 1, 1);
 
     connect(resetButton_, &QPushButton::clicked, this,
             &LinearizationViewController::resetControlPoints);
-    return box;
-}
-
-QGroupBox* LinearizationViewController::makeCurveBox() {
-    auto* box = new QGroupBox(tr("Curve"), this);
-    auto* load = new QPushButton(tr("Load .quad..."), box);
-    load->setObjectName(QStringLiteral("loadQuadButton"));
-    load->setToolTip(tr("The curve that printed the measured wedge. Ctrl+O"));
-    curveFileLabel_ = new QLabel(box);
-    curveFileLabel_->setObjectName(QStringLiteral("curveFileLabel"));
-    curveFileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    curveFileLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-
-    auto* toggles = new QGridLayout;
-    toggles->setHorizontalSpacing(6);
-    toggles->setVerticalSpacing(2);
-    for (int channel = 0; channel < channelToggleCount; ++channel) {
-        auto* toggle = new QCheckBox(QLatin1String(channelToggleNames[channel]), box);
-        toggle->setObjectName(QStringLiteral("show") + QLatin1String(channelToggleNames[channel]));
-        toggle->setChecked(true);
-        toggle->setIcon(swatch(channelSeriesStyle(static_cast<std::size_t>(channel)).color));
-        toggle->setToolTip(
-            tr("Show channel %1 in the ink graph (the saved curve keeps it)").arg(channel + 1));
-        toggles->addWidget(toggle, channel / 5, channel % 5);
-        channelToggles_[static_cast<std::size_t>(channel)] = toggle;
-        connect(toggle, &QCheckBox::toggled, this,
-                &LinearizationViewController::showChannelsChanged);
-    }
-
-    originalCurvesButton_ = new QPushButton(tr("Show Original Curves"), box);
-    originalCurvesButton_->setObjectName(QStringLiteral("originalCurvesButton"));
-    originalCurvesButton_->setCheckable(true);
-    exportXmlCheck_ = new QCheckBox(tr("Also export Gutenprint XML"), box);
-    exportXmlCheck_->setObjectName(QStringLiteral("exportXmlCheck"));
-    exportXmlCheck_->setToolTip(
-        tr("After saving, asks for a folder and writes one XML curve file per channel"));
-    saveButton_ = new QPushButton(tr("Save Linearized Curve..."), box);
-    saveButton_->setObjectName(QStringLiteral("saveButton"));
-
-    auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(load);
-    fileRow->addWidget(curveFileLabel_, 1);
-    auto* saveRow = new QHBoxLayout;
-    saveRow->addWidget(exportXmlCheck_);
-    saveRow->addStretch(1);
-    saveRow->addWidget(saveButton_);
-    auto* layout = new QVBoxLayout(box);
-    layout->addLayout(fileRow);
-    layout->addLayout(toggles);
-    layout->addWidget(originalCurvesButton_);
-    layout->addStretch(1);
-    layout->addLayout(saveRow);
-
-    connect(load, &QPushButton::clicked, this, &LinearizationViewController::loadCurve);
-    connect(originalCurvesButton_, &QPushButton::toggled, this,
-            &LinearizationViewController::showOriginalCurve);
-    connect(saveButton_, &QPushButton::clicked, this,
-            &LinearizationViewController::saveLinearizedCurve);
     return box;
 }
 
@@ -324,11 +279,17 @@ QGroupBox* LinearizationViewController::makeNotesBox() {
     notesEdit_ = new QPlainTextEdit(box);
     notesEdit_->setObjectName(QStringLiteral("notesEdit"));
     notesEdit_->setPlaceholderText(tr("Saved as comment lines at the top of the curve file"));
-    notesEdit_->setMinimumWidth(150);
+    notesEdit_->setToolTip(notesEdit_->placeholderText());
+    notesEdit_->setFixedHeight(notesEdit_->fontMetrics().lineSpacing() * 3 + 12);
     // Tab leaves the notes, as it leaves every other control, instead of typing a tab.
     notesEdit_->setTabChangesFocus(true);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(notesEdit_);
+    connect(notesEdit_, &QPlainTextEdit::textChanged, this, [this] {
+        if (canSave()) {
+            setUnsavedResult(true);
+        }
+    });
     return box;
 }
 
@@ -336,34 +297,41 @@ QString LinearizationViewController::toolTitle() const {
     return QStringLiteral("Linearization");
 }
 
-bool LinearizationViewController::canSave() const {
-    return tool_.canSave();
+QStringList LinearizationViewController::documentNames() const {
+    QStringList names;
+    if (tool_.curveFile()) {
+        names << fromStd(tool_.curveFile()->fileName());
+    }
+    if (tool_.measurementFileName()) {
+        names << fromStd(*tool_.measurementFileName());
+    }
+    return names;
 }
 
-bool LinearizationViewController::takesDroppedFile(const QString& path) const {
-    return hasSuffix(path, {"quad"_L1, "txt"_L1, "csv"_L1});
+bool LinearizationViewController::takesFile(const QString& path) const {
+    return isFileOfKind(path, FileKind::curve) || isFileOfKind(path, FileKind::measurements);
 }
 
-void LinearizationViewController::openDroppedFile(const QString& path) {
-    if (hasSuffix(path, {"quad"_L1})) {
+void LinearizationViewController::openFileAt(const QString& path) {
+    if (isFileOfKind(path, FileKind::curve)) {
         loadQuadFile(path);
-    } else if (hasSuffix(path, {"txt"_L1, "csv"_L1})) {
+    } else if (isFileOfKind(path, FileKind::measurements)) {
         loadMeasurementFile(path);
     }
 }
 
-std::vector<bool> LinearizationViewController::showFlags() const {
-    std::vector<bool> flags;
-    flags.reserve(channelToggles_.size());
-    for (const QCheckBox* toggle : channelToggles_) {
-        flags.push_back(toggle->isChecked());
+void LinearizationViewController::openFilesAt(const QStringList& paths) {
+    QStringList measurements;
+    QStringList others;
+    for (const QString& path : paths) {
+        (isFileOfKind(path, FileKind::measurements) ? measurements : others) << path;
     }
-    return flags;
+    ToolView::openFilesAt(measurements + others);
 }
 
 void LinearizationViewController::loadMeasurements() {
-    const std::optional<QString> path = ui_.chooseFileToOpen(
-        tr("Choose a measurement file"), {QStringLiteral("txt"), QStringLiteral("csv")});
+    const std::optional<QString> path = ui().chooseFileToOpen(
+        FileKind::measurements, tr("Choose the measurements of the printed wedge"));
     if (path) {
         loadMeasurementFile(*path);
     }
@@ -372,16 +340,17 @@ void LinearizationViewController::loadMeasurements() {
 void LinearizationViewController::loadMeasurementFile(const QString& path) {
     if (const Outcome loaded = tool_.loadMeasurements(toFilesystemPath(path)); loaded.isRefused()) {
         // The tool kept the measurement in use, and so does every read-out.
-        ui_.showAlert(*loaded.alert());
+        refuseFile(path, *loaded.alert());
         return;
     }
-    showLinearizedCurves();
-    showToolState();
+    measurementPath_ = path;
+    resultChanged();
+    opened(path);
 }
 
 void LinearizationViewController::loadCurve() {
     const std::optional<QString> path =
-        ui_.chooseFileToOpen(tr("Choose a quad file"), {QStringLiteral("quad")});
+        ui().chooseFileToOpen(FileKind::curve, tr("Choose the curve that printed the wedge"));
     if (path) {
         loadQuadFile(*path);
     }
@@ -389,63 +358,64 @@ void LinearizationViewController::loadCurve() {
 
 void LinearizationViewController::loadQuadFile(const QString& path) {
     const Outcome loaded = tool_.loadQuadFile(toFilesystemPath(path));
+    if (loaded.isRefused()) {
+        refuseFile(path, *loaded.alert());
+        return;
+    }
     // Without a correction the file is still taken, and is linearized by the next
     // measurement load; its notes belong in the notes view from now on.
-    if (!loaded.isRefused()) {
+    {
+        const QSignalBlocker blocker(notesEdit_);
         notesEdit_->setPlainText(fromStd(tool_.curveFile()->notes()));
-        showLinearizedCurves();
-        showToolState();
     }
+    curveBox_->showFile(path, tool_.curveFile()->labels(), tool_.curveFile()->curve());
+    resultChanged();
+    opened(path);
     if (loaded.alert()) {
-        ui_.showAlert(*loaded.alert());
+        ui().showAlert(*loaded.alert());
     }
 }
 
 void LinearizationViewController::saveLinearizedCurve() {
     if (!canSave()) {
-        ui_.showAlert(failedToLinearizeAlert());
+        ui().showAlert(failedToLinearizeAlert());
         return;
     }
-    const std::optional<QString> path = ui_.chooseFileToSave(QStringLiteral("quad"));
-    if (!path) {
+    const std::optional<LinearityReadout>& linearity = tool_.linearity();
+    if (linearity && !linearity->warningText().empty() &&
+        !ui().confirm({tr("Save a curve from measurements that look out of order?"),
+                       fromStd(linearity->warningText()) +
+                           tr("\n\nA wedge measured in the wrong order gives a wrong "
+                              "linearization. Check the measurements before printing with "
+                              "this curve."),
+                       tr("Save Anyway")})) {
         return;
     }
     const std::string notes = notesEdit_->toPlainText().toStdString();
-    if (const Outcome saved = tool_.saveLinearizedCurve(toFilesystemPath(*path), notes);
-        saved.isRefused()) {
-        ui_.showAlert(*saved.alert());
-        return;
-    }
-    if (!exportXmlCheck_->isChecked()) {
-        return;
-    }
-    const std::optional<QString> folder = ui_.chooseFolder();
-    if (!folder) {
-        return;
-    }
-    if (const Outcome exported = tool_.exportGutenprintXml(toFilesystemPath(*folder));
-        exported.isRefused()) {
-        ui_.showAlert(*exported.alert());
-    }
+    saveRow_->save(
+        {tr("Save the linearized curve"),
+         suggestedSavePath(curveBox_->filePath(), QStringLiteral("linearized"), FileKind::curve),
+         [this, &notes](const std::filesystem::path& path) {
+             return tool_.saveLinearizedCurve(path, notes);
+         },
+         [this](const std::filesystem::path& folder) { return tool_.exportGutenprintXml(folder); },
+         tool_.curveFile()->channelCount()});
 }
 
 void LinearizationViewController::resetControlPoints() {
     tool_.resetControlPoints();
-    controlPointMessage_->clear();
-    showLinearizedCurves();
-    showToolState();
+    showControlPointMessage(QString());
+    resultChanged();
 }
 
 void LinearizationViewController::setAveragingWindow(int windowSize) {
     tool_.setAveragingWindow(windowSize);
-    showLinearizedCurves();
-    showToolState();
+    resultChanged();
 }
 
-void LinearizationViewController::setSplineSetting(double splineControl) {
-    tool_.setSplineSetting(splineControl);
-    showLinearizedCurves();
-    showToolState();
+void LinearizationViewController::setSplinePosition(int position) {
+    tool_.setSplineStrength(Ranges::splineStrengths.at(static_cast<std::size_t>(position)));
+    resultChanged();
 }
 
 void LinearizationViewController::controlPointChanged(ControlPoint which) {
@@ -454,12 +424,17 @@ void LinearizationViewController::controlPointChanged(ControlPoint which) {
                                                 static_cast<double>(controls.slider->value()));
     if (moved.isRefused()) {
         // The entry goes back to the input in use (showControlPoints below).
-        controlPointMessage_->setText(fromStd(moved.alert()->title + ": " + moved.alert()->text));
-    } else {
-        controlPointMessage_->clear();
-        showLinearizedCurves();
+        showControlPointMessage(fromStd(moved.alert()->title + ": " + moved.alert()->text));
+        showToolState();
+        return;
     }
-    showToolState();
+    showControlPointMessage(QString());
+    resultChanged();
+}
+
+void LinearizationViewController::showControlPointMessage(const QString& text) {
+    controlPointMessage_->setText(text);
+    controlPointMessage_->setVisible(!text.isEmpty());
 }
 
 void LinearizationViewController::showOriginalCurve(bool original) {
@@ -468,17 +443,14 @@ void LinearizationViewController::showOriginalCurve(bool original) {
     redrawInkGraph();
 }
 
-void LinearizationViewController::showChannelsChanged() {
-    inkChart_->setShowFlags(showFlags());
-}
-
-void LinearizationViewController::showLinearizedCurves() {
-    if (!tool_.linearizedCurve()) {
-        return;
+void LinearizationViewController::resultChanged() {
+    if (tool_.linearizedCurve()) {
+        const QSignalBlocker blocker(originalCurvesButton_);
+        originalCurvesButton_->setChecked(false);
+        originalCurvesButton_->setText(tr("Show Original Curves"));
     }
-    const QSignalBlocker blocker(originalCurvesButton_);
-    originalCurvesButton_->setChecked(false);
-    originalCurvesButton_->setText(tr("Show Original Curves"));
+    showToolState();
+    setUnsavedResult(canSave());
 }
 
 void LinearizationViewController::showToolState() {
@@ -487,13 +459,13 @@ void LinearizationViewController::showToolState() {
     showCurveState();
     redrawMeasurementGraph();
     redrawInkGraph();
-    emit saveAvailabilityChanged();
+    emit documentChanged();
 }
 
 void LinearizationViewController::showMeasurementState() {
     const std::optional<std::string>& name = tool_.measurementFileName();
-    measurementFileLabel_->setText(name ? fromStd(*name) : tr("No measurements loaded"));
-    measurementFileLabel_->setToolTip(measurementFileLabel_->text());
+    measurementFileLabel_->setText(name ? fromStd(*name) : tr("None loaded"));
+    measurementFileLabel_->setToolTip(measurementPath_);
     if (tool_.hasCorrection()) {
         dmaxLabel_->setText(fromStd(formatFixed(tool_.correction().maximumDensity, 2)));
     } else {
@@ -501,7 +473,7 @@ void LinearizationViewController::showMeasurementState() {
     }
     const std::optional<LinearityReadout>& linearity = tool_.linearity();
     if (linearity) {
-        linearityLabel_->setText(tr("max %1 L*, mean %2 L*")
+        linearityLabel_->setText(tr("largest %1 L*, mean %2 L*")
                                      .arg(fromStd(linearity->maximumDeviationText()),
                                           fromStd(linearity->meanDeviationText())));
         patchOrderWarning_->setText(fromStd(linearity->warningText()));
@@ -509,11 +481,20 @@ void LinearizationViewController::showMeasurementState() {
         linearityLabel_->setText(tr("-"));
         patchOrderWarning_->clear();
     }
+    patchOrderWarning_->setVisible(!patchOrderWarning_->text().isEmpty());
 
     const QSignalBlocker windowBlocker(averagingWindowBox_);
-    const QSignalBlocker splineBlocker(splineSettingBox_);
+    const QSignalBlocker splineBlocker(splineSlider_);
     averagingWindowBox_->setValue(tool_.averagingWindow());
-    splineSettingBox_->setValue(tool_.splineSetting());
+    const int position = splinePositionOf(tool_.splineStrength());
+    splineSlider_->setValue(position);
+    QString strength = QString::number(tool_.splineStrength(), 'f', 2);
+    if (position == 0) {
+        strength += tr(" (none)");
+    } else if (position == splineSlider_->maximum()) {
+        strength += tr(" (most)");
+    }
+    splineStrengthLabel_->setText(strength);
 }
 
 void LinearizationViewController::showControlPoints() {
@@ -532,26 +513,17 @@ void LinearizationViewController::showControlPoints() {
         const QSignalBlocker sliderBlocker(controls.slider);
         controls.input->setValue(point->input);
         // The slider is the adjustment with its sign inverted.
-        controls.slider->setValue(static_cast<int>(-point->adjustment));
-        controls.output->setText(active ? percentText(point->output) : tr("-"));
+        const int sliderValue = static_cast<int>(-point->adjustment);
+        controls.slider->setValue(sliderValue);
+        controls.sliderValue->setText(sliderValue > 0 ? QStringLiteral("+%1").arg(sliderValue)
+                                                      : QString::number(sliderValue));
+        controls.output->setText(active ? QString::number(point->output, 'f', 2) + " %" : tr("-"));
     }
 }
 
 void LinearizationViewController::showCurveState() {
-    const std::optional<QuadFile>& file = tool_.curveFile();
-    if (file) {
-        curveFileLabel_->setText(
-            tr("%1 (%2 channels)").arg(fromStd(file->fileName())).arg(file->channelCount()));
-    } else {
-        curveFileLabel_->setText(tr("No .quad file loaded"));
-    }
-    curveFileLabel_->setToolTip(curveFileLabel_->text());
-    const int channels = file ? static_cast<int>(file->channelCount()) : 0;
-    for (int channel = 0; channel < channelToggleCount; ++channel) {
-        channelToggles_[static_cast<std::size_t>(channel)]->setEnabled(channel < channels);
-    }
     originalCurvesButton_->setEnabled(tool_.linearizedCurve().has_value());
-    saveButton_->setEnabled(canSave());
+    saveRow_->setSaveEnabled(canSave());
 }
 
 void LinearizationViewController::redrawMeasurementGraph() {
@@ -566,19 +538,22 @@ void LinearizationViewController::redrawMeasurementGraph() {
         target.resize(255);
     }
     measurementChart_->setSeries(correction.resampledLightness, correction.smoothedResponse,
-                                 correction.linearTarget, target);
+                                 correction.linearTarget, target, *tool_.lightness());
 }
 
 void LinearizationViewController::redrawInkGraph() {
     const std::optional<QuadFile>& file = tool_.curveFile();
     const std::optional<QuadCurve>& linearized = tool_.linearizedCurve();
     if (!file || !linearized) {
+        inkChart_->setCaption(QString());
         inkChart_->setPlaceholderText(file ? tr("Load measurement data to linearize this curve.")
                                            : tr("Load .quad file to show ink graphs."));
         inkChart_->clearCurve();
         return;
     }
-    inkChart_->setCurve(originalCurvesButton_->isChecked() ? file->curve() : *linearized);
+    const bool original = originalCurvesButton_->isChecked();
+    inkChart_->setCaption(original ? tr("Original curve") : tr("Linearized curve"));
+    inkChart_->setCurve(original ? file->curve() : *linearized);
 }
 
 }  // namespace sg

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <vector>
 
 #include <QString>
 
@@ -9,7 +8,6 @@
 #include "Linearization/LinearizationTool.h"
 
 class QAction;
-class QCheckBox;
 class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
@@ -20,9 +18,10 @@ class QSpinBox;
 
 namespace sg {
 
+class CurveFileBox;
 class InkCurveChart;
 class LinearizationMeasurementChart;
-class UiServices;
+class SaveRow;
 
 // The Linearization tab: load the measurements of a printed wedge and the curve that printed
 // it, adjust smoothing and the three tone control points, compare the original and linearized
@@ -33,67 +32,54 @@ class LinearizationViewController : public ToolView {
     Q_OBJECT
 
 public:
-    // The ink graph's toggles, in channel order.
-    static constexpr int channelToggleCount = 10;
-
     explicit LinearizationViewController(UiServices& ui, QWidget* parent = nullptr);
 
     QString toolTitle() const override;
+    QStringList documentNames() const override;
     // Open (Ctrl+O) loads the curve; Load Measurements (Ctrl+Shift+O, in the File menu under
     // Open) the measurements.
     void openFile() override { loadCurve(); }
     void saveFile() override { saveLinearizedCurve(); }
-    bool canSave() const override;
+    bool canSave() const override { return tool_.canSave(); }
     QList<QAction*> fileMenuActions() const override { return {loadMeasurementsAction_}; }
-    // .quad files load the curve, .txt and .csv files the measurements.
-    bool takesDroppedFile(const QString& path) const override;
-    void openDroppedFile(const QString& path) override;
+    // Curve files load the curve, measurement files the measurements.
+    bool takesFile(const QString& path) const override;
+    void openFileAt(const QString& path) override;
+    // The measurements first, so that the curve is linearized as it comes in.
+    void openFilesAt(const QStringList& paths) override;
 
     // The user actions that start with a dialog.
     void loadMeasurements();
     void loadCurve();
     void saveLinearizedCurve();
-    void resetControlPoints();
 
     const LinearizationTool& tool() const { return tool_; }
 
     LinearizationMeasurementChart* measurementChart() const { return measurementChart_; }
     InkCurveChart* inkChart() const { return inkChart_; }
+    CurveFileBox* curveBox() const { return curveBox_; }
+    SaveRow* saveRow() const { return saveRow_; }
     QLabel* measurementFileLabel() const { return measurementFileLabel_; }
     QLabel* dmaxLabel() const { return dmaxLabel_; }
-    QLabel* linearityLabel() const { return linearityLabel_; }
     QLabel* patchOrderWarning() const { return patchOrderWarning_; }
     QSpinBox* averagingWindowBox() const { return averagingWindowBox_; }
-    QDoubleSpinBox* splineSettingBox() const { return splineSettingBox_; }
-    QGroupBox* controlPointsBox() const { return controlPointsBox_; }
-    QDoubleSpinBox* shadowInputBox() const { return inputBox(ControlPoint::shadow); }
-    QDoubleSpinBox* midtoneInputBox() const { return inputBox(ControlPoint::midtone); }
-    QDoubleSpinBox* highlightInputBox() const { return inputBox(ControlPoint::highlight); }
-    QSlider* shadowSlider() const { return slider(ControlPoint::shadow); }
-    QSlider* midtoneSlider() const { return slider(ControlPoint::midtone); }
-    QSlider* highlightSlider() const { return slider(ControlPoint::highlight); }
-    QLabel* shadowOutputLabel() const { return outputLabel(ControlPoint::shadow); }
-    QLabel* midtoneOutputLabel() const { return outputLabel(ControlPoint::midtone); }
-    QLabel* highlightOutputLabel() const { return outputLabel(ControlPoint::highlight); }
+    // Positions 0 to 10, the strengths of LinearizationControlRanges::splineStrengths.
+    QSlider* splineSlider() const { return splineSlider_; }
+    QLabel* splineStrengthLabel() const { return splineStrengthLabel_; }
     QDoubleSpinBox* inputBox(ControlPoint which) const { return row(which).input; }
     QSlider* slider(ControlPoint which) const { return row(which).slider; }
+    QLabel* sliderValueLabel(ControlPoint which) const { return row(which).sliderValue; }
     QLabel* outputLabel(ControlPoint which) const { return row(which).output; }
     QLabel* controlPointMessage() const { return controlPointMessage_; }
     QPushButton* resetButton() const { return resetButton_; }
-    QLabel* curveFileLabel() const { return curveFileLabel_; }
     QPlainTextEdit* notesEdit() const { return notesEdit_; }
-    QCheckBox* exportXmlCheck() const { return exportXmlCheck_; }
-    // K, C, M, Y, LC, LM, LK, LLK, OR, GR.
-    QCheckBox* channelToggle(int channel) const { return channelToggles_.at(channel); }
     QPushButton* originalCurvesButton() const { return originalCurvesButton_; }
-    QPushButton* saveButton() const { return saveButton_; }
-    // The show flags the ink graph applies, one per toggle.
-    std::vector<bool> showFlags() const;
 
 private:
     struct ControlPointRow {
         QDoubleSpinBox* input = nullptr;
         QSlider* slider = nullptr;
+        QLabel* sliderValue = nullptr;
         QLabel* output = nullptr;
     };
 
@@ -103,19 +89,20 @@ private:
     QGroupBox* makeMeasurementsBox();
     QGroupBox* makeSmoothingBox();
     QGroupBox* makeControlPointsBox();
-    QGroupBox* makeCurveBox();
     QGroupBox* makeNotesBox();
 
     void loadMeasurementFile(const QString& path);
     void loadQuadFile(const QString& path);
+    void resetControlPoints();
     void setAveragingWindow(int windowSize);
-    void setSplineSetting(double splineControl);
+    void setSplinePosition(int position);
     void controlPointChanged(ControlPoint which);
+    // A refused input says why under the points; empty hides the line.
+    void showControlPointMessage(const QString& text);
     void showOriginalCurve(bool original);
-    void showChannelsChanged();
+    // The tool's result changed: the linearized curves are shown again and count as unsaved.
+    void resultChanged();
 
-    // A changed correction shows the linearized curves again.
-    void showLinearizedCurves();
     void showToolState();
     void showMeasurementState();
     void showControlPoints();
@@ -123,26 +110,25 @@ private:
     void redrawMeasurementGraph();
     void redrawInkGraph();
 
-    UiServices& ui_;
     LinearizationTool tool_;
+    QString measurementPath_;
 
     LinearizationMeasurementChart* measurementChart_;
     InkCurveChart* inkChart_;
-    QLabel* patchOrderWarning_;
+    CurveFileBox* curveBox_;
+    SaveRow* saveRow_;
     QLabel* measurementFileLabel_ = nullptr;
     QLabel* dmaxLabel_ = nullptr;
     QLabel* linearityLabel_ = nullptr;
+    QLabel* patchOrderWarning_ = nullptr;
     QSpinBox* averagingWindowBox_ = nullptr;
-    QDoubleSpinBox* splineSettingBox_ = nullptr;
+    QSlider* splineSlider_ = nullptr;
+    QLabel* splineStrengthLabel_ = nullptr;
     QGroupBox* controlPointsBox_ = nullptr;
     std::array<ControlPointRow, 3> rows_;
     QLabel* controlPointMessage_ = nullptr;
     QPushButton* resetButton_ = nullptr;
-    QLabel* curveFileLabel_ = nullptr;
-    std::array<QCheckBox*, channelToggleCount> channelToggles_{};
     QPushButton* originalCurvesButton_ = nullptr;
-    QCheckBox* exportXmlCheck_ = nullptr;
-    QPushButton* saveButton_ = nullptr;
     QPlainTextEdit* notesEdit_ = nullptr;
     QAction* loadMeasurementsAction_ = nullptr;
 };

@@ -1,111 +1,86 @@
 #include "App/QuadLevelsViewController.h"
 
-#include <iterator>
-
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "App/FilePaths.h"
+#include "App/CurveFileBox.h"
 #include "App/InkCurveChart.h"
 #include "App/RangeSlider.h"
+#include "App/SaveRow.h"
 #include "App/UiServices.h"
+#include "Common/InkScale.h"
 
 namespace sg {
 
-using namespace Qt::StringLiterals;
-
 QuadLevelsViewController::QuadLevelsViewController(UiServices& ui, QWidget* parent)
-    : ToolView(parent),
-      ui_(ui),
+    : ToolView(ui, parent),
+      curveBox_(new CurveFileBox(tr("Curve"), tr("Load .quad..."), this)),
+      inkChart_(new InkCurveChart(ui, tr("Load .quad file to show ink graphs."), this)),
       rangeSlider_(new RangeSlider(this)),
       startLabel_(new QLabel(this)),
       endLabel_(new QLabel(this)),
-      limitsLabel_(new QLabel(this)),
-      fileNameLabel_(new QLabel(this)),
-      zeroFirstCheck_(new QCheckBox(tr("Set first value to 0 on save"), this)),
-      asPercentCheck_(new QCheckBox(tr("Show start and end as percent of input"), this)),
-      inkChart_(new InkCurveChart(tr("Load .quad file to show ink graphs."), this)),
-      saveButton_(new QPushButton(tr("Save..."), this)),
-      saveUnzeroedButton_(new QPushButton(tr("Save Without Zeroing..."), this)),
-      exportXmlButton_(new QPushButton(tr("Export Gutenprint XML..."), this)) {
+      stretchLabel_(new QLabel(this)),
+      zeroFirstCheck_(new QCheckBox(tr("Set first value to 0 on save"))),
+      asPercentCheck_(new QCheckBox(tr("Show the input in percent"))),
+      saveRow_(new SaveRow(ui, tr("Save Trimmed Curve..."), this)),
+      exportXmlAction_(new QAction(tr("Export &Gutenprint XML..."), this)) {
+    curveBox_->loadButton()->setToolTip(tr("The .quad curve to trim (Ctrl+O)"));
+    inkChart_->setObjectName(QStringLiteral("inkChart"));
     rangeSlider_->setObjectName(QStringLiteral("rangeSlider"));
     rangeSlider_->setKnobStyle(RangeSliderKnobStyle::square);
     rangeSlider_->setRange(0.0, 1.0);
     rangeSlider_->setSelection({0.0, 1.0});
+    rangeSlider_->setToolTip(
+        tr("The part of the curve's input that is kept and stretched over the whole input: the "
+           "left handle cuts away the lightest tones, the right handle the darkest.\nDrag a "
+           "handle or click the bar; Left/Right move the handle used last by one level."));
     startLabel_->setObjectName(QStringLiteral("startLabel"));
     endLabel_->setObjectName(QStringLiteral("endLabel"));
     endLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    limitsLabel_->setAlignment(Qt::AlignCenter);
+    stretchLabel_->setObjectName(QStringLiteral("stretchLabel"));
+    stretchLabel_->setAlignment(Qt::AlignCenter);
     zeroFirstCheck_->setObjectName(QStringLiteral("zeroFirstCheck"));
     zeroFirstCheck_->setToolTip(
-        tr("Save... writes 0 as the first value of every channel, so paper white gets no ink."));
+        tr("Writes 0 as the first value of every channel, so paper white gets no ink"));
     asPercentCheck_->setObjectName(QStringLiteral("asPercentCheck"));
     asPercentCheck_->setToolTip(
-        tr("Off: start and end as gray levels (255 = white, 0 = black).\n"
-           "On: as percent of the input (0 % = white, 100 % = black)."));
-    inkChart_->setObjectName(QStringLiteral("inkChart"));
-    saveUnzeroedButton_->setToolTip(
-        tr("Saves the trimmed curve as it is, whatever the check box."));
-    exportXmlButton_->setToolTip(
-        tr("Writes one Gutenprint XML curve file per channel into a folder you choose; the "
-           "folder's name is written into the files as the paper name."));
+        tr("Off: input levels from 0 (paper white) to 255 (maximum black).\nOn: percent of the "
+           "input, 0 % (paper white) to 100 % (maximum black)."));
+    saveRow_->saveButton()->setToolTip(
+        tr("Saves the trimmed curve as a .quad file for QuadToneRIP (Ctrl+S)"));
+    exportXmlAction_->setToolTip(
+        tr("Writes only the Gutenprint XML curves of the trimmed curve, into a folder you "
+           "choose"));
 
-    auto* loadButton = new QPushButton(tr("Load .quad..."), this);
-    loadButton->setObjectName(QStringLiteral("loadButton"));
+    auto* options = new QGroupBox(tr("Trim"), this);
+    auto* optionsLayout = new QVBoxLayout(options);
+    optionsLayout->addWidget(asPercentCheck_);
+    optionsLayout->addWidget(zeroFirstCheck_);
 
-    auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(loadButton);
-    fileRow->addWidget(fileNameLabel_, 1);
-
-    auto* rangeBox = new QGridLayout;
+    auto* graphs = new QGridLayout;
     auto* rangeTitle = new QLabel(tr("&Input range:"), this);
     rangeTitle->setBuddy(rangeSlider_);
-    rangeBox->addWidget(rangeTitle, 0, 0);
-    rangeBox->addWidget(rangeSlider_, 0, 1, 1, 3);
-    rangeBox->addWidget(startLabel_, 1, 1);
-    rangeBox->addWidget(limitsLabel_, 1, 2);
-    rangeBox->addWidget(endLabel_, 1, 3);
-    rangeBox->setColumnStretch(1, 1);
-    rangeBox->setColumnStretch(2, 1);
-    rangeBox->setColumnStretch(3, 1);
+    graphs->addWidget(inkChart_, 0, 0, 1, 3);
+    graphs->addWidget(rangeTitle, 1, 0, 1, 3);
+    graphs->addWidget(rangeSlider_, 2, 0, 1, 3);
+    graphs->addWidget(startLabel_, 3, 0);
+    graphs->addWidget(stretchLabel_, 3, 1);
+    graphs->addWidget(endLabel_, 3, 2);
+    graphs->setRowStretch(0, 1);
+    graphs->setColumnStretch(1, 1);
+    arrange({curveBox_, options, saveRow_}, graphs);
 
-    auto* optionsRow = new QHBoxLayout;
-    optionsRow->addWidget(asPercentCheck_);
-    optionsRow->addSpacing(24);
-    optionsRow->addWidget(zeroFirstCheck_);
-    optionsRow->addStretch(1);
-
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch(1);
-    buttonRow->addWidget(exportXmlButton_);
-    buttonRow->addSpacing(24);
-    buttonRow->addWidget(saveUnzeroedButton_);
-    buttonRow->addWidget(saveButton_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fileRow);
-    layout->addWidget(inkChart_, 1);
-    layout->addLayout(rangeBox);
-    layout->addLayout(optionsRow);
-    layout->addLayout(buttonRow);
-
-    // Tab through the controls as they are laid out, not as they were created.
-    QWidget* const tabOrder[] = {loadButton,      rangeSlider_,     asPercentCheck_,
-                                 zeroFirstCheck_, exportXmlButton_, saveUnzeroedButton_,
-                                 saveButton_};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    }
-
-    connect(loadButton, &QPushButton::clicked, this, &QuadLevelsViewController::loadCurve);
-    connect(saveButton_, &QPushButton::clicked, this, &QuadLevelsViewController::saveTrimmedCurve);
-    connect(saveUnzeroedButton_, &QPushButton::clicked, this,
-            &QuadLevelsViewController::saveWithoutZeroing);
-    connect(exportXmlButton_, &QPushButton::clicked, this,
+    connect(curveBox_, &CurveFileBox::loadClicked, this, &QuadLevelsViewController::loadCurve);
+    connect(curveBox_, &CurveFileBox::showFlagsChanged, this,
+            [this] { inkChart_->setShowFlags(curveBox_->showFlags()); });
+    connect(saveRow_, &SaveRow::saveClicked, this, &QuadLevelsViewController::saveTrimmedCurve);
+    connect(saveRow_, &SaveRow::saved, this, &QuadLevelsViewController::resultSaved);
+    connect(exportXmlAction_, &QAction::triggered, this,
             &QuadLevelsViewController::exportGutenprintXml);
     connect(rangeSlider_, &RangeSlider::selectionChanged, this,
             &QuadLevelsViewController::selectionChanged);
@@ -113,7 +88,6 @@ QuadLevelsViewController::QuadLevelsViewController(UiServices& ui, QWidget* pare
             &QuadLevelsViewController::showSelectionLabels);
 
     showSelectionLabels();
-    updateFileState();
     redraw();
 }
 
@@ -121,66 +95,61 @@ QString QuadLevelsViewController::toolTitle() const {
     return QStringLiteral("Quad Levels");
 }
 
-bool QuadLevelsViewController::canSave() const {
-    return tool_.canSave();
+QStringList QuadLevelsViewController::documentNames() const {
+    if (!tool_.curveFile()) {
+        return {};
+    }
+    return {QString::fromStdString(tool_.curveFile()->fileName())};
 }
 
-bool QuadLevelsViewController::takesDroppedFile(const QString& path) const {
-    return hasSuffix(path, {"quad"_L1});
+bool QuadLevelsViewController::takesFile(const QString& path) const {
+    return isFileOfKind(path, FileKind::curve);
 }
 
 void QuadLevelsViewController::loadCurve() {
     const std::optional<QString> path =
-        ui_.chooseFileToOpen(tr("Choose a quad file"), {QStringLiteral("quad")});
+        ui().chooseFileToOpen(FileKind::curve, tr("Choose the curve to trim"));
     if (path) {
-        loadFile(*path);
+        openFileAt(*path);
     }
 }
 
-void QuadLevelsViewController::loadFile(const QString& path) {
+void QuadLevelsViewController::openFileAt(const QString& path) {
     if (const Outcome loaded = tool_.loadQuadFile(toFilesystemPath(path)); loaded.isRefused()) {
-        ui_.showAlert(*loaded.alert());
+        refuseFile(path, *loaded.alert());
         return;
     }
-    updateFileState();
+    curveBox_->showFile(path, tool_.curveFile()->labels(), tool_.curveFile()->curve());
     redraw();
+    // A curve loaded under a trimming selection is a new result.
+    setUnsavedResult(tool_.lowLevel() != 0 || tool_.highLevel() != static_cast<int>(lastLevel));
+    opened(path);
+}
+
+CurveSaveRequest QuadLevelsViewController::saveRequest() {
+    const bool zeroFirst = zeroFirstCheck_->isChecked();
+    return {
+        tr("Save the trimmed curve"),
+        suggestedSavePath(curveBox_->filePath(), QStringLiteral("levels"), FileKind::curve),
+        [this, zeroFirst](const std::filesystem::path& path) {
+            return tool_.saveTrimmedCurve(path, zeroFirst);
+        },
+        [this](const std::filesystem::path& folder) { return tool_.exportGutenprintXml(folder); },
+        tool_.canSave() ? tool_.curveFile()->channelCount() : 0};
 }
 
 void QuadLevelsViewController::saveTrimmedCurve() {
-    save(zeroFirstCheck_->isChecked());
-}
-
-void QuadLevelsViewController::saveWithoutZeroing() {
-    save(false);
-}
-
-void QuadLevelsViewController::save(bool zeroFirst) {
     if (!tool_.canSave()) {
         return;
     }
-    const std::optional<QString> path = ui_.chooseFileToSave(QStringLiteral("quad"));
-    if (!path) {
-        return;
+    if (saveRow_->save(saveRequest())) {
+        redraw();  // a zeroed first value is now part of the result
     }
-    if (const Outcome saved = tool_.saveTrimmedCurve(toFilesystemPath(*path), zeroFirst);
-        saved.isRefused()) {
-        ui_.showAlert(*saved.alert());
-        return;
-    }
-    redraw();
 }
 
 void QuadLevelsViewController::exportGutenprintXml() {
-    if (!tool_.canSave()) {
-        return;
-    }
-    const std::optional<QString> folder = ui_.chooseFolder();
-    if (!folder) {
-        return;
-    }
-    if (const Outcome exported = tool_.exportGutenprintXml(toFilesystemPath(*folder));
-        exported.isRefused()) {
-        ui_.showAlert(*exported.alert());
+    if (tool_.canSave()) {
+        saveRow_->exportGutenprintOnly(saveRequest());
     }
 }
 
@@ -188,40 +157,37 @@ void QuadLevelsViewController::selectionChanged() {
     tool_.setSelection(rangeSlider_->start(), rangeSlider_->end());
     showSelectionLabels();
     redraw();
+    if (tool_.canSave()) {
+        setUnsavedResult(true);
+    }
 }
 
 void QuadLevelsViewController::showSelectionLabels() {
-    const bool asPercent = asPercentCheck_->isChecked();
-    const LevelLabels labels = tool_.levelLabels(asPercent);
-    if (asPercent) {
-        startLabel_->setText(tr("Start: %1 % of input").arg(labels.low, 0, 'f', 1));
-        endLabel_->setText(tr("End: %1 % of input").arg(labels.high, 0, 'f', 1));
+    const int low = tool_.lowLevel();
+    const int high = tool_.highLevel();
+    // Both read-outs come from the levels in use, so they always agree with each other.
+    if (asPercentCheck_->isChecked()) {
+        const auto percent = [](int level) {
+            return QString::number(level * levelStepPercent, 'f', 1) + QStringLiteral(" %");
+        };
+        startLabel_->setText(tr("Start: %1").arg(percent(low)));
+        endLabel_->setText(tr("End: %1").arg(percent(high)));
+        stretchLabel_->setText(
+            tr("%1 to %2 of the input stretched over 0 to 100 %").arg(percent(low), percent(high)));
     } else {
-        startLabel_->setText(tr("Start: gray level %1").arg(labels.low, 0, 'f', 1));
-        endLabel_->setText(tr("End: gray level %1").arg(labels.high, 0, 'f', 1));
+        startLabel_->setText(tr("Start: level %1").arg(low));
+        endLabel_->setText(tr("End: level %1").arg(high));
+        stretchLabel_->setText(
+            tr("Input levels %1 to %2 stretched over 0 to 255").arg(low).arg(high));
     }
 }
 
 void QuadLevelsViewController::redraw() {
-    limitsLabel_->setText(
-        tr("Uses input levels %1 to %2 of the curve").arg(tool_.lowLevel()).arg(tool_.highLevel()));
+    inkChart_->setCaption(tool_.canSave() ? tr("Trimmed curve") : tr("Straight ramp (no file)"));
     inkChart_->setCurve(tool_.trimmedCurve());
-}
-
-void QuadLevelsViewController::updateFileState() {
-    const std::optional<QuadFile>& file = tool_.curveFile();
-    if (file) {
-        fileNameLabel_->setText(tr("%1 (%2 channels)")
-                                    .arg(QString::fromStdString(file->fileName()))
-                                    .arg(file->channelCount()));
-    } else {
-        fileNameLabel_->setText(tr("No file loaded: the graph shows a straight ramp."));
-    }
-    const bool saveable = tool_.canSave();
-    saveButton_->setEnabled(saveable);
-    saveUnzeroedButton_->setEnabled(saveable);
-    exportXmlButton_->setEnabled(saveable);
-    emit saveAvailabilityChanged();
+    saveRow_->setSaveEnabled(tool_.canSave());
+    exportXmlAction_->setEnabled(tool_.canSave());
+    emit documentChanged();
 }
 
 }  // namespace sg

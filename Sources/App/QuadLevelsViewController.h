@@ -5,18 +5,21 @@
 #include "App/ToolView.h"
 #include "CurveTools/QuadLevelsTool.h"
 
+class QAction;
 class QCheckBox;
 class QLabel;
-class QPushButton;
 
 namespace sg {
 
+class CurveFileBox;
 class InkCurveChart;
 class RangeSlider;
-class UiServices;
+class SaveRow;
+struct CurveSaveRequest;
 
-// The Quad Levels tab: a range slider trims the loaded curve on its input axis; the result is
-// saved with or without zeroing the first value, or exported as Gutenprint XML.
+// The Quad Levels tab: a range slider under the graph trims the loaded curve on its input
+// axis; the result is saved (with the first value zeroed when asked) and, with the check box,
+// exported as Gutenprint XML; File > Export Gutenprint XML writes only the XML files.
 class QuadLevelsViewController : public ToolView {
     Q_OBJECT
 
@@ -24,52 +27,48 @@ public:
     explicit QuadLevelsViewController(UiServices& ui, QWidget* parent = nullptr);
 
     QString toolTitle() const override;
+    QStringList documentNames() const override;
     void openFile() override { loadCurve(); }
     void saveFile() override { saveTrimmedCurve(); }
-    bool canSave() const override;
-    bool takesDroppedFile(const QString& path) const override;
-    void openDroppedFile(const QString& path) override { loadFile(path); }
+    bool canSave() const override { return tool_.canSave(); }
+    QList<QAction*> fileMenuActions() const override { return {exportXmlAction_}; }
+    bool takesFile(const QString& path) const override;
+    void openFileAt(const QString& path) override;
 
     // The user actions.
     void loadCurve();
-    void saveTrimmedCurve();    // applies "Set first value to 0"
-    void saveWithoutZeroing();  // never zeroes
+    void saveTrimmedCurve();
     void exportGutenprintXml();
 
     const QuadLevelsTool& tool() const { return tool_; }
+    CurveFileBox* curveBox() const { return curveBox_; }
+    SaveRow* saveRow() const { return saveRow_; }
     RangeSlider* rangeSlider() const { return rangeSlider_; }
     QLabel* startLabel() const { return startLabel_; }
     QLabel* endLabel() const { return endLabel_; }
+    QLabel* stretchLabel() const { return stretchLabel_; }
     QCheckBox* zeroFirstCheck() const { return zeroFirstCheck_; }
     QCheckBox* asPercentCheck() const { return asPercentCheck_; }
     InkCurveChart* inkChart() const { return inkChart_; }
-    QLabel* fileNameLabel() const { return fileNameLabel_; }
-    QLabel* limitsLabel() const { return limitsLabel_; }
-    QPushButton* saveButton() const { return saveButton_; }
-    QPushButton* saveUnzeroedButton() const { return saveUnzeroedButton_; }
-    QPushButton* exportXmlButton() const { return exportXmlButton_; }
+    QAction* exportXmlAction() const { return exportXmlAction_; }
 
 private:
-    void loadFile(const QString& path);
-    void save(bool zeroFirst);
+    CurveSaveRequest saveRequest();
     void selectionChanged();
     void showSelectionLabels();
     void redraw();
-    void updateFileState();
 
-    UiServices& ui_;
     QuadLevelsTool tool_;
+    CurveFileBox* curveBox_;
+    InkCurveChart* inkChart_;
     RangeSlider* rangeSlider_;
     QLabel* startLabel_;
     QLabel* endLabel_;
-    QLabel* limitsLabel_;
-    QLabel* fileNameLabel_;
+    QLabel* stretchLabel_;
     QCheckBox* zeroFirstCheck_;
     QCheckBox* asPercentCheck_;
-    InkCurveChart* inkChart_;
-    QPushButton* saveButton_;
-    QPushButton* saveUnzeroedButton_;
-    QPushButton* exportXmlButton_;
+    SaveRow* saveRow_;
+    QAction* exportXmlAction_;
 };
 
 }  // namespace sg

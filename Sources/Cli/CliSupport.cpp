@@ -16,6 +16,10 @@ int refuse(const Alert& alert, std::string_view fileName) {
     return exitRefused;
 }
 
+void warn(std::string_view text, std::string_view fileName) {
+    std::cerr << fileName << ": Warning: " << text << '\n';
+}
+
 int printText(const std::string& text) {
     std::cout << text << std::flush;
     return std::cout ? exitSuccess : exitRefused;

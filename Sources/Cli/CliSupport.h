@@ -17,6 +17,9 @@ inline constexpr int exitUsage = 2;
 // refusal is about a file the user named; returns exitRefused.
 int refuse(const Alert& alert, std::string_view fileName = {});
 
+// Prints "<file>: Warning: <text>" on the standard error; the command goes on.
+void warn(std::string_view text, std::string_view fileName);
+
 // Writes the text to the standard output as it stands; exitRefused when that fails.
 int printText(const std::string& text);
 

@@ -5,7 +5,7 @@
 //   1. loadMeasurements(--measurements)
 //   2. setCorrectionMethod(--method, default standard)
 //   3. setAveragingWindow(--window, default 0)
-//   4. setSplineSetting(--spline, default 1)
+//   4. setSplineStrength(--spline, default 0)
 //   5. setControlPoint(shadow, then midtone, then highlight) for each point given; a point
 //      whose new input would cross a point not yet moved waits until that one has moved, as
 //      a user would move them
@@ -114,6 +114,20 @@ Outcome setControlPoints(LinearizationTool& tool, std::vector<ControlPointSettin
     return {};
 }
 
+// The strengths the tool's control offers, as the option's help lists them.
+std::string splineHelp() {
+    std::string strengths;
+    for (const double strength : LinearizationControlRanges::splineStrengths) {
+        strengths += (strengths.empty() ? "" : ", ") + formatShortest(strength);
+    }
+    return "Spline smoothing strength from 0 (none, the default) to 1 (most), as the tool's "
+           "control; it offers " +
+           strengths +
+           ", each a different smoothing. Past 0.93 the spline thins no further, and from "
+           "0.94 on it runs through every level and smooths least. For the precise method 0 "
+           "lets the data choose the strength, and any other value sets it";
+}
+
 int runLinearize(const LinearizeOptions& options) {
     // Everything that can be checked before the work starts is, so a refusal writes nothing.
     if (!options.gutenprint.empty()) {
@@ -146,8 +160,12 @@ int runLinearize(const LinearizeOptions& options) {
         return refuse(*loaded.alert(), options.measurements);
     }
     tool.setCorrectionMethod(methodNames.at(options.method));
+    // The warning the tool shows before a save; a script gets it and the curve.
+    if (const std::string warning = tool.linearity()->warningText(); !warning.empty()) {
+        warn(warning, options.measurements);
+    }
     tool.setAveragingWindow(options.window);
-    tool.setSplineSetting(options.spline);
+    tool.setSplineStrength(options.spline);
     if (const Outcome moved = setControlPoints(tool, points); moved.isRefused()) {
         return refuse(*moved.alert());
     }
@@ -199,11 +217,7 @@ void registerLinearizeCommand(CLI::App& app, int& exitCode) {
                      "Moving-average window (default 0: none; the precise method does not use it)")
         ->check(CLI::Range(LinearizationControlRanges::windowMinimum,
                            LinearizationControlRanges::windowMaximum));
-    command
-        ->add_option("--spline", options->spline,
-                     "Spline smoothing control (default 1, where the tool starts); for the "
-                     "precise method 1 lets the data choose the strength, and 0 to 2 set it from "
-                     "none to the strongest")
+    command->add_option("--spline", options->spline, splineHelp())
         ->check(CLI::Range(LinearizationControlRanges::splineMinimum,
                            LinearizationControlRanges::splineMaximum));
     command

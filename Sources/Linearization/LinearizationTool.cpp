@@ -1,6 +1,5 @@
 #include "Linearization/LinearizationTool.h"
 
-#include <cmath>
 #include <utility>
 
 #include "Common/Diagnostics.h"
@@ -42,17 +41,15 @@ Alert failedToLinearizeAlert() {
                  "Please load a valid quad curve file and measurement data file and try again"};
 }
 
-double LinearizationTool::splineSmoothingArgument(double splineSetting) {
-    return std::abs(0.32 * splineSetting - 0.32);
+double LinearizationTool::splineSmoothingArgument(double strength) {
+    return 0.32 * strength;
 }
 
-std::optional<double> LinearizationTool::preciseSmoothingStrength(double splineSetting) {
-    using Ranges = LinearizationControlRanges;
-    if (splineSetting == Ranges::splineStart) {
+std::optional<double> LinearizationTool::preciseSmoothingStrength(double strength) {
+    if (strength == LinearizationControlRanges::splineStart) {
         return std::nullopt;
     }
-    return clampedFraction((splineSetting - Ranges::splineMinimum) /
-                           (Ranges::splineMaximum - Ranges::splineMinimum));
+    return clampedFraction(strength);
 }
 
 Outcome LinearizationTool::loadMeasurements(const std::filesystem::path& path) {
@@ -83,8 +80,8 @@ void LinearizationTool::setAveragingWindow(int windowSize) {
     smooth();
 }
 
-void LinearizationTool::setSplineSetting(double splineSetting) {
-    splineSetting_ = splineSetting;
+void LinearizationTool::setSplineStrength(double strength) {
+    splineStrength_ = strength;
     if (!hasCorrection()) {
         diag("No Correction Curve loaded, can not smooth with spline");
         return;
@@ -171,12 +168,12 @@ Outcome LinearizationTool::exportGutenprintXml(const std::filesystem::path& fold
 
 void LinearizationTool::smooth() {
     if (method_ == CorrectionMethod::precise) {
-        response_.emplace(*lightness_, preciseSmoothingStrength(splineSetting_));
+        response_.emplace(*lightness_, preciseSmoothingStrength(splineStrength_));
         correction_ = preciseCorrection(*lightness_, *response_, controlPoints_);
     } else {
         response_.emplace(*lightness_, std::nullopt);
         correction_.run(*lightness_, controlPoints_, averagingWindow_,
-                        splineSmoothingArgument(splineSetting_));
+                        splineSmoothingArgument(splineStrength_));
     }
     finishCorrection();
 }

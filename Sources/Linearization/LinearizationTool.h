@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -32,16 +33,22 @@ inline constexpr std::string_view preciseMethodDescription =
     "from the data (the spline control overrides it; the averaging window is not used) and "
     "inverts the response exactly, for a reprint within a few tenths of an L* unit.";
 
-// The ranges and start values of the tool's controls. The untouched spline control (1.00)
-// smooths exactly as the first measurement load does.
+// The ranges and start values of the tool's controls.
 struct LinearizationControlRanges {
     static constexpr int windowMinimum = 0;
     static constexpr int windowMaximum = 50;
     static constexpr int windowStart = 0;
+    // The spline smoothing strength: 0, where the tool starts, adds nothing to the smoother's
+    // finest thinning (a key every 3 levels); more strength spreads the keys further apart.
     static constexpr double splineMinimum = 0.0;
-    static constexpr double splineMaximum = 2.0;
-    static constexpr double splineStep = 0.01;
-    static constexpr double splineStart = 1.0;
+    static constexpr double splineMaximum = 1.0;
+    static constexpr double splineStart = 0.0;
+    // The strengths the control offers: each gives the smoother a different key step (3, 4, 5,
+    // 6, 7, 10, 15, 20, 31, 39 and 44 levels), so each is a different result, rising in
+    // smoothing. Between them the result would repeat a neighbour's; past 0.93 the keys thin no
+    // further, and from about 0.939 on the spline runs through every level and smooths least.
+    static constexpr std::array<double, 11> splineStrengths{0.0, 0.25, 0.4, 0.5,  0.6, 0.7,
+                                                            0.8, 0.85, 0.9, 0.92, 0.93};
     static constexpr int sliderMinimum = -50;
     static constexpr int sliderMaximum = 50;
     static constexpr int sliderStart = 0;
@@ -60,7 +67,7 @@ public:
     Outcome loadMeasurements(const std::filesystem::path& path);
     // Store the setting; with a correction present, smooth and linearize again.
     void setAveragingWindow(int windowSize);
-    void setSplineSetting(double splineSetting);
+    void setSplineStrength(double strength);
     // With a correction present, correct and linearize again with the method.
     void setCorrectionMethod(CorrectionMethod method);
     // Sets the point's input and its slider (the adjustment is the slider with its sign
@@ -78,12 +85,11 @@ public:
     // One Gutenprint XML file per channel of the linearized curve, named by the file's labels.
     Outcome exportGutenprintXml(const std::filesystem::path& folder) const;
 
-    // The argument the spline smoother gets for a spline setting s: |0.32 s - 0.32|.
-    static double splineSmoothingArgument(double splineSetting);
-    // The precise method's smoothing strength for a spline setting: none (chosen from the data)
-    // at the control's start, else the setting's place in the control's range, 0..1 (a
-    // non-number 0).
-    static std::optional<double> preciseSmoothingStrength(double splineSetting);
+    // The argument the spline smoother gets for a strength s: 0.32 s.
+    static double splineSmoothingArgument(double strength);
+    // The precise method's smoothing strength for a spline strength: none (chosen from the
+    // data) at the control's start, else the strength itself, 0..1 (a non-number 0).
+    static std::optional<double> preciseSmoothingStrength(double strength);
 
     bool hasCorrection() const { return correction_.positions.has_value(); }
     // A correction, a curve file and its linearization: what saving and exporting need.
@@ -102,7 +108,7 @@ public:
     CorrectionMethod correctionMethod() const { return method_; }
     const std::optional<std::string>& measurementFileName() const { return measurementFileName_; }
     int averagingWindow() const { return averagingWindow_; }
-    double splineSetting() const { return splineSetting_; }
+    double splineStrength() const { return splineStrength_; }
     const std::optional<QuadFile>& curveFile() const { return curveFile_; }
     const std::optional<QuadCurve>& linearizedCurve() const { return linearizedCurve_; }
 
@@ -125,7 +131,7 @@ private:
     std::optional<MeasuredResponse> response_;
     std::optional<PredictedLinearity> predicted_;
     int averagingWindow_ = LinearizationControlRanges::windowStart;
-    double splineSetting_ = LinearizationControlRanges::splineStart;
+    double splineStrength_ = LinearizationControlRanges::splineStart;
     std::optional<QuadFile> curveFile_;
     std::optional<QuadCurve> linearizedCurve_;
 };

@@ -1,47 +1,58 @@
 #include <memory>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QGraphicsScene>
-#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QImage>
+#include <QLineSeries>
 #include <QTest>
+#include <QValueAxis>
 
 #include "App/InkCurveChart.h"
 #include "App/LinearizationMeasurementChart.h"
+#include "ViewSupport/ScriptedUiServices.h"
+#include "ViewSupport/TestFiles.h"
+
+using namespace sg::testing;
 
 namespace {
 
-const QString placeholder = QStringLiteral("Nothing loaded yet.");
+const QString placeholder = QStringLiteral("Load measurement data to show graphs.");
 
-std::unique_ptr<sg::CurveChartView> makeChart(const QString& kind) {
+std::unique_ptr<sg::CurveChartView> makeChart(const QString& kind, sg::UiServices& ui) {
     if (kind == QStringLiteral("ink")) {
-        return std::make_unique<sg::InkCurveChart>(placeholder);
+        return std::make_unique<sg::InkCurveChart>(ui, placeholder);
     }
-    return std::make_unique<sg::LinearizationMeasurementChart>(placeholder);
+    return std::make_unique<sg::LinearizationMeasurementChart>(ui, placeholder);
 }
 
-// Where the placeholder text is drawn, in viewport pixels.
-QRect placeholderTextRect(const sg::CurveChartView& chart) {
+// Lines from (0 %, 0) to (100 %, 100).
+void fill(sg::CurveChartView& chart) {
+    std::vector<double> ramp;
+    for (int level = 0; level < 256; ++level) {
+        ramp.push_back(level / 2.55);
+    }
+    if (auto* ink = dynamic_cast<sg::InkCurveChart*>(&chart)) {
+        std::vector<double> values;
+        for (const double percent : ramp) {
+            values.push_back(percent * 655.35);
+        }
+        ink->setCurve({values});
+    } else if (auto* measurement = dynamic_cast<sg::LinearizationMeasurementChart*>(&chart)) {
+        measurement->setSeries(ramp, ramp, ramp, ramp, {100.0, 0.0});
+    }
+}
+
+// Where the placeholder text is drawn, in chart coordinates.
+QRectF placeholderRect(const sg::CurveChartView& chart) {
     for (QGraphicsItem* item : chart.scene()->items()) {
-        const auto* text = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item);
-        if (text != nullptr && text->text() == placeholder) {
-            return chart.mapFromScene(text->sceneBoundingRect()).boundingRect();
+        const auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        if (text != nullptr && text->toPlainText() == placeholder) {
+            return chart.chart()->mapFromScene(text->sceneBoundingRect()).boundingRect();
         }
     }
     return {};
-}
-
-// True when the pixels in a band a few pixels wide beside the text, across its whole height,
-// are all white.
-bool whiteBesideText(const QImage& image, const QRect& text) {
-    for (int y = text.top(); y <= text.bottom(); ++y) {
-        for (int offset = 2; offset <= 8; ++offset) {
-            if (image.pixelColor(text.left() - offset, y) != QColor(Qt::white) ||
-                image.pixelColor(text.right() + offset, y) != QColor(Qt::white)) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 }  // namespace
@@ -49,41 +60,80 @@ bool whiteBesideText(const QImage& image, const QRect& text) {
 class CurveChartViewTest : public QObject {
     Q_OBJECT
 
+private:
+    TestFolder folder;
+
 private slots:
-    void framedAlikeAndOutOfTheTabOrder_data() {
+    void init() { QVERIFY(folder.reset()); }
+
+    void placeholderStaysInsideThePlotArea_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("ink curve chart") << "ink";
         QTest::newRow("measurement chart") << "measurement";
     }
 
-    void framedAlikeAndOutOfTheTabOrder() {
+    // Inside the plot area it covers neither an axis label nor the legend, however narrow.
+    void placeholderStaysInsideThePlotArea() {
         QFETCH(QString, kind);
-        const auto chart = makeChart(kind);
-        QCOMPARE(chart->rubberBand(), QChartView::NoRubberBand);
-        QCOMPARE(chart->chart()->plotAreaBackgroundBrush().color(), QColor(Qt::white));
-        QVERIFY(chart->chart()->isPlotAreaBackgroundVisible());
-        QVERIFY(chart->chart()->title().isEmpty());
-        QCOMPARE(chart->focusPolicy(), Qt::NoFocus);
-    }
-
-    void placeholderHidesTheGridAndStaysCentred_data() { framedAlikeAndOutOfTheTabOrder_data(); }
-
-    void placeholderHidesTheGridAndStaysCentred() {
-        QFETCH(QString, kind);
-        const auto chart = makeChart(kind);
-        for (const QSize size : {QSize(620, 460), QSize(900, 380)}) {
+        ScriptedUiServices ui;
+        const auto chart = makeChart(kind, ui);
+        for (const QSize size : {QSize(900, 420), QSize(320, 220)}) {
             chart->resize(size);
             chart->show();
             QVERIFY(QTest::qWaitForWindowExposed(chart.get()));
             QVERIFY(chart->isShowingPlaceholder());
-            const QRect text = placeholderTextRect(*chart);
+            const QRectF text = placeholderRect(*chart);
             QVERIFY(!text.isEmpty());
-            // The grid line at half height runs through the middle of the plot area.
-            const QPointF offCentre =
-                QPointF(text.center()) - chart->mapFromScene(chart->chart()->plotArea().center());
-            QVERIFY2(offCentre.manhattanLength() <= 2.0, qPrintable(QString::number(size.width())));
-            QVERIFY(whiteBesideText(chart->viewport()->grab().toImage(), text));
+            QVERIFY2(chart->chart()->plotArea().contains(text),
+                     qPrintable(QString::number(size.width())));
         }
+        fill(*chart);
+        QVERIFY(!chart->isShowingPlaceholder());
+    }
+
+    void graphSavesAtTwiceItsSizeAndCopiesItsData_data() {
+        placeholderStaysInsideThePlotArea_data();
+    }
+
+    void graphSavesAtTwiceItsSizeAndCopiesItsData() {
+        QFETCH(QString, kind);
+        ScriptedUiServices ui;
+        const auto chart = makeChart(kind, ui);
+        chart->setCaption(QStringLiteral("Linearized curve"));
+        chart->resize(500, 340);
+        chart->show();
+        QVERIFY(QTest::qWaitForWindowExposed(chart.get()));
+        fill(*chart);
+
+        ui.answerSave(folder.filePath("graph"));
+        chart->saveGraphImage();
+        QCOMPARE(ui.saveRequests.back().kind, sg::FileKind::image);
+        QCOMPARE(ui.saveRequests.back().suggestion, QStringLiteral("Linearized curve.png"));
+        const QImage saved(folder.filePath("graph.png"));
+        QCOMPARE(saved.size(), QSize(1000, 680));
+        QVERIFY(ui.alerts.empty());
+
+        const QStringList lines = chart->csvText().split('\n');
+        QCOMPARE(lines.first().section(',', 0, 0), QStringLiteral("Input (%)"));
+        QCOMPARE(lines.size(), 1 + 256 + 1);  // header, 256 rows, the final line feed
+        QVERIFY(lines.at(256).startsWith("100.000,100.000"));
+        chart->copyDataAsCsv();
+        QCOMPARE(QApplication::clipboard()->text(), chart->csvText());
+    }
+
+    void hoverReadsOutTheValuesUnderTheMouse() {
+        ScriptedUiServices ui;
+        sg::InkCurveChart chart(ui, placeholder);
+        chart.resize(600, 400);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        fill(chart);
+        // Input level 102 sits at 40 %.
+        const QPointF point = chart.chart()->mapToPosition(QPointF(40.0, 40.0));
+        QTest::mouseMove(chart.viewport(), chart.mapFromScene(chart.chart()->mapToScene(point)));
+        QCOMPARE(chart.readoutText(), QStringLiteral("Input 40.0 %   K Curve 40.0 %"));
+        chart.showReadoutAt(QPoint(1, 1));  // outside the plot area
+        QVERIFY(chart.readoutText().isEmpty());
     }
 };
 

@@ -4,40 +4,32 @@
 
 #include "App/QuadLevelsViewController.h"
 #include "App/RangeSlider.h"
+#include "App/SaveRow.h"
+#include "ViewSupport/CliComparison.h"
 #include "ViewSupport/CliRun.h"
 #include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
 
 using sg::QuadLevelsViewController;
-using sg::testing::bytesOf;
-using sg::testing::CliRun;
-using sg::testing::runCli;
-using sg::testing::ScriptedUiServices;
-using sg::testing::TestFolder;
+using namespace sg::testing;
 
 namespace {
 
-const QString dataFolder = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/CurveTools");
-
-// What the Quad Levels tab saves, and with `folder` also exports afterwards, for a selection.
-QByteArray savedByTheView(const QString& input, double start, double end, bool zeroFirst,
-                          const QString& target, const QString& folder = QString()) {
+bool saveWithView(const QString& input, double start, double end, bool zeroFirst,
+                  const QString& target, const QString& xmlFolder) {
     ScriptedUiServices ui;
     QuadLevelsViewController view(ui);
     ui.answerOpen(input);
     view.loadCurve();
     view.rangeSlider()->setSelection({start, end});
     view.zeroFirstCheck()->setChecked(zeroFirst);
+    view.saveRow()->exportXmlCheck()->setChecked(!xmlFolder.isEmpty());
     ui.answerSave(target);
+    if (!xmlFolder.isEmpty()) {
+        ui.answerFolder(xmlFolder);
+    }
     view.saveTrimmedCurve();
-    if (!folder.isEmpty()) {
-        ui.answerFolder(folder);
-        view.exportGutenprintXml();
-    }
-    if (!ui.alerts.empty() || !ui.scriptFinished()) {
-        return {};
-    }
-    return bytesOf(target);
+    return ui.alerts.empty() && ui.scriptFinished();
 }
 
 }  // namespace
@@ -51,126 +43,76 @@ private:
 private slots:
     void init() { QVERIFY(folder.reset()); }
 
-    void fileMatchesTheViewsSave_data() {
+    void cliWritesWhatTheViewSaves_data() {
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("end");
         QTest::addColumn<bool>("zeroFirst");
-        QTest::newRow("full range") << "WarmBaryta8.quad"
-                                    << "0"
-                                    << "1" << false;
-        QTest::newRow("trimmed") << "WarmBaryta8.quad"
-                                 << "0.2"
-                                 << "0.8" << false;
-        QTest::newRow("trimmed, zero first") << "WarmBaryta8.quad"
-                                             << "0.35"
-                                             << "0.9" << true;
-        QTest::newRow("one level") << "WarmBaryta8.quad"
-                                   << "1"
-                                   << "1" << false;
-        QTest::newRow("CRLF, six channels") << "Matte6Crlf.quad"
-                                            << "0.1"
-                                            << "0.75" << true;
+        QTest::addColumn<QString>("golden");
+        QTest::addColumn<bool>("gutenprint");
+        const QString warm = testDataPath("CurveTools/WarmBaryta8.quad");
+        QTest::newRow("full range")
+            << warm << 0.0 << 1.0 << false << "levels-full-range.quad" << false;
+        QTest::newRow("trimmed, zero first")
+            << warm << 0.35 << 0.9 << true << "levels-trimmed-zero-first.quad" << false;
+        QTest::newRow("CRLF, six channels")
+            << testDataPath("CurveTools/Matte6Crlf.quad") << 0.1 << 0.75 << true
+            << "levels-crlf-six-channels.quad" << false;
+        // The export follows the zeroing save, so it carries the zeroed first values too.
+        QTest::newRow("Gutenprint export")
+            << warm << 0.3 << 0.7 << true << "levels-gutenprint.quad" << true;
     }
 
-    void fileMatchesTheViewsSave() {
+    void cliWritesWhatTheViewSaves() {
         QFETCH(QString, input);
-        QFETCH(QString, start);
-        QFETCH(QString, end);
+        QFETCH(double, start);
+        QFETCH(double, end);
         QFETCH(bool, zeroFirst);
-        const QString path = dataFolder + "/" + input;
-        const QByteArray viewBytes = savedByTheView(path, start.toDouble(), end.toDouble(),
-                                                    zeroFirst, folder.filePath("view.quad"));
-        QVERIFY(!viewBytes.isEmpty());
-
-        QStringList arguments{"levels", path, "--start", start, "--end", end};
+        QFETCH(QString, golden);
+        QFETCH(bool, gutenprint);
+        QStringList arguments{
+            "levels", input, "--start", QString::number(start), "--end", QString::number(end)};
         if (zeroFirst) {
             arguments << "--zero-first";
         }
-        const CliRun toFile =
-            runCli(arguments + QStringList{"--output", folder.filePath("cli.quad")});
-        QCOMPARE(toFile.exitCode, 0);
-        QVERIFY(toFile.out.isEmpty());
-        QVERIFY(toFile.err.isEmpty());
-        QCOMPARE(bytesOf(folder.filePath("cli.quad")), viewBytes);
-
-        const CliRun toStdout = runCli(arguments + QStringList{"--output", "-"});
-        QCOMPARE(toStdout.exitCode, 0);
-        QCOMPARE(toStdout.out, viewBytes);
-        QCOMPARE(runCli(arguments).out, viewBytes);
+        const QString difference = compareCliWithView(
+            {arguments, golden, gutenprint},
+            [&](const QString& target, const QString& xmlFolder) {
+                return saveWithView(input, start, end, zeroFirst, target, xmlFolder);
+            },
+            folder.path());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
-    void gutenprintMatchesTheViewsExport() {
-        const QString input = dataFolder + "/WarmBaryta8.quad";
-        QVERIFY(QDir().mkpath(folder.filePath("view/Baryta 300")));
-        QVERIFY(QDir().mkpath(folder.filePath("cli/Baryta 300")));
-        // Saved with zero-first, then exported: the export carries the zeroed first values.
-        const QByteArray viewBytes =
-            savedByTheView(input, 0.3, 0.7, true, folder.filePath("view.quad"),
-                           folder.filePath("view/Baryta 300"));
-        QVERIFY(!viewBytes.isEmpty());
-        const CliRun run = runCli({"levels", input, "--start", "0.3", "--end", "0.7",
-                                   "--zero-first", "--output", folder.filePath("cli.quad"),
-                                   "--gutenprint", folder.filePath("cli/Baryta 300")});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(bytesOf(folder.filePath("cli.quad")), viewBytes);
-
-        const QStringList viewFiles =
-            QDir(folder.filePath("view/Baryta 300")).entryList(QDir::Files);
-        QCOMPARE(viewFiles.size(), 8);
-        QCOMPARE(QDir(folder.filePath("cli/Baryta 300")).entryList(QDir::Files), viewFiles);
-        for (const QString& name : viewFiles) {
-            const QByteArray expected = bytesOf(folder.filePath("view/Baryta 300/") + name);
-            QVERIFY(expected.contains("upper-bound=\"65535\">\n0\n"));
-            QCOMPARE(bytesOf(folder.filePath("cli/Baryta 300/") + name), expected);
-        }
-    }
-
-    void refusedInputsExitWith1AndWriteNothing() {
-        const CliRun broken = runCli({"levels", dataFolder + "/DivZeroExport.quad", "--start", "0",
-                                      "--end", "1", "--output", folder.filePath("out.quad")});
-        QCOMPARE(broken.exitCode, 1);
-        QVERIFY(broken.out.isEmpty());
-        QVERIFY(broken.err.startsWith(dataFolder.toUtf8() +
-                                      "/DivZeroExport.quad: Failed to Load Quad File: "));
-        QVERIFY(broken.err.contains("#DIV/0!"));
-
-        const CliRun missing = runCli({"levels", folder.filePath("nowhere.quad"), "--start", "0",
-                                       "--end", "1", "--output", folder.filePath("out.quad")});
-        QCOMPARE(missing.exitCode, 1);
-        QVERIFY(missing.err.contains("nowhere.quad: Failed to Load Quad File: "));
-
-        // A missing export folder is found before the curve file is written.
-        const CliRun noFolder = runCli({"levels", dataFolder + "/WarmBaryta8.quad", "--start", "0",
-                                        "--end", "1", "--output", folder.filePath("out.quad"),
-                                        "--gutenprint", folder.filePath("no such folder")});
-        QCOMPARE(noFolder.exitCode, 1);
-        QVERIFY(noFolder.err.startsWith("Failed to Export Gutenprint XML: "));
-        QVERIFY(noFolder.out.isEmpty());
-        QVERIFY(QDir(folder.path()).isEmpty());
-    }
-
-    void usageErrorsExitWith2() {
-        const QString input = dataFolder + "/WarmBaryta8.quad";
-        const QList<QStringList> calls{
-            {"levels", input, "--start", "0.6", "--end", "0.5"},
-            {"levels", input, "--start", "1.5", "--end", "1"},
-            {"levels", input, "--start", "0", "--end", "nan"},
-            {"levels", input, "--start", "0"},
-            {"levels", "--start", "0", "--end", "1"},
-            {"levels", input, "--start", "0", "--end", "1", "--zero"},
+    void refusalsExitWith1AndUsageErrorsWith2() {
+        const QString input = testDataPath("CurveTools/WarmBaryta8.quad");
+        const QString out = folder.filePath("out.quad");
+        struct Call {
+            QStringList arguments;
+            int exitCode;
+            QByteArray errorStart;
         };
-        for (const QStringList& call : calls) {
-            const CliRun run = runCli(call + QStringList{"--output", folder.filePath("out.quad")});
-            QVERIFY2(run.exitCode == 2, qPrintable(call.join(' ')));
+        const QList<Call> calls{
+            {{"levels", testDataPath("CurveTools/DivZeroExport.quad"), "--start", "0", "--end",
+              "1"},
+             1,
+             testDataPath("CurveTools/DivZeroExport.quad").toUtf8() +
+                 ": Failed to Load Quad File: "},
+            {{"levels", input, "--start", "0", "--end", "1", "--gutenprint",
+              folder.filePath("no such folder")},
+             1,
+             "Failed to Export Gutenprint XML: "},
+            {{"levels", input, "--start", "0.6", "--end", "0.5"}, 2, ""},
+            {{"levels", input, "--start", "0", "--end", "nan"}, 2, ""},
+            {{"levels", input, "--start", "0"}, 2, ""},
+        };
+        for (const Call& call : calls) {
+            const CliRun run = runCli(call.arguments + QStringList{"--output", out});
+            QVERIFY2(run.exitCode == call.exitCode, qPrintable(call.arguments.join(' ')));
             QVERIFY(run.out.isEmpty());
-            QVERIFY(!run.err.isEmpty());
+            QVERIFY(run.err.startsWith(call.errorStart) && !run.err.isEmpty());
         }
         QVERIFY(QDir(folder.path()).isEmpty());
-
-        const CliRun help = runCli({"levels", "--help"});
-        QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.contains("--zero-first") && help.out.contains("--gutenprint"));
     }
 };
 

@@ -5,54 +5,52 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFile>
-#include <QGraphicsTextItem>
 #include <QLabel>
-#include <QLegend>
-#include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
+#include "App/CurveFileBox.h"
 #include "App/FeedbackDialog.h"
-#include "App/InkCurveChart.h"
-#include "App/LinearizationMeasurementChart.h"
 #include "App/LinearizationViewController.h"
 #include "App/MainWindow.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/ToolView.h"
-#include "Common/Version.h"
 #include "ViewSupport/ScriptedUiServices.h"
+#include "ViewSupport/TestFiles.h"
 
 using sg::MainWindow;
-using sg::testing::ScriptedUiServices;
+using sg::UnsavedResultAnswer;
+using namespace sg::testing;
 
 namespace {
+
+const QString wedge = examplePath("wedge-21-steps.txt");
+const QString curve = examplePath("example-curve.quad");
+const QString warmFile = testDataPath("CurveTools/WarmBaryta8.quad");
 
 // A stand-in for the tools still to come: records what the window asks of it.
 class FakeTool : public sg::ToolView {
 public:
-    explicit FakeTool(QString title) : title_(std::move(title)) {}
+    FakeTool(sg::UiServices& ui, QString title) : ToolView(ui), title_(std::move(title)) {}
     QString toolTitle() const override { return title_; }
+    QStringList documentNames() const override { return {}; }
     void openFile() override { ++opens; }
     void saveFile() override { ++saves; }
-    bool canSave() const override { return saveable; }
-    bool takesDroppedFile(const QString& path) const override { return path.endsWith(".txt"); }
-    void openDroppedFile(const QString& path) override { dropped << path; }
-    void setSaveable(bool value) {
-        saveable = value;
-        emit saveAvailabilityChanged();
-    }
+    bool canSave() const override { return true; }
+    bool takesFile(const QString& path) const override { return path.endsWith(".pdf"); }
+    void openFileAt(const QString& path) override { taken << path; }
 
     int opens = 0;
     int saves = 0;
-    bool saveable = false;
-    QStringList dropped;
+    QStringList taken;
 
 private:
     QString title_;
@@ -76,11 +74,24 @@ QStringList actionTexts(const QMenu* menu) {
     return texts;
 }
 
-// Sends a drag-enter and, when it was accepted, a drop of one local file; returns whether
-// the window accepted the drag.
-bool dropFile(MainWindow& window, const QString& path) {
+auto* linearization(MainWindow& window) {
+    window.showTool(QStringLiteral("Linearization"));
+    return static_cast<sg::LinearizationViewController*>(window.currentTool());
+}
+
+auto* quadLevels(MainWindow& window) {
+    window.showTool(QStringLiteral("Quad Levels"));
+    return static_cast<sg::QuadLevelsViewController*>(window.currentTool());
+}
+
+// Sends a drag-enter and, when it was accepted, a drop; returns whether the window took it.
+bool dropFiles(MainWindow& window, const QStringList& paths) {
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
+    QList<QUrl> urls;
+    for (const QString& path : paths) {
+        urls << QUrl::fromLocalFile(path);
+    }
+    data.setUrls(urls);
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(&window, &enter);
     if (!enter.isAccepted()) {
@@ -91,131 +102,56 @@ bool dropFile(MainWindow& window, const QString& path) {
     return drop.isAccepted();
 }
 
-// In the fixed tool order, titles outside it last.
-bool inToolOrder(const QStringList& titles) {
-    const auto rank = [](const QString& title) {
-        const qsizetype index = MainWindow::toolOrder().indexOf(title);
-        return index < 0 ? MainWindow::toolOrder().size() : index;
-    };
-    return std::is_sorted(titles.begin(), titles.end(),
-                          [&](const QString& a, const QString& b) { return rank(a) < rank(b); });
-}
-
-sg::ToolView* showTool(MainWindow& window, const QString& title) {
-    for (int index = 0; index < window.tabs()->count(); ++index) {
-        if (window.tabs()->tabText(index) == title) {
-            window.tabs()->setCurrentIndex(index);
-        }
-    }
-    return window.currentTool();
-}
-
-sg::ToolView* showQuadLevels(MainWindow& window) {
-    return showTool(window, QStringLiteral("Quad Levels"));
-}
-
-auto* showLinearization(MainWindow& window) {
-    return static_cast<sg::LinearizationViewController*>(
-        showTool(window, QStringLiteral("Linearization")));
-}
-
-// The label texts the chart's legend draws, which the legend shortens when they do not fit.
-QStringList legendTexts(const QChart* chart) {
-    QStringList texts;
-    QList<QGraphicsItem*> items = chart->legend()->childItems();
-    while (!items.isEmpty()) {
-        QGraphicsItem* item = items.takeFirst();
-        if (!item->isVisible()) {
-            continue;
-        }
-        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item)) {
-            texts << text->toPlainText();
-        }
-        items << item->childItems();
-    }
-    return texts;
-}
-
-QStringList seriesNames(const QChart* chart) {
-    QStringList names;
-    for (const QAbstractSeries* series : chart->series()) {
-        if (!series->name().isEmpty()) {
-            names << series->name();
-        }
-    }
-    return names;
-}
-
-// A curve file for all ten channels of the largest ink set.
-bool writeTenChannelCurve(const QString& path) {
-    QByteArray text = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR";
-    for (const char* ink : {"K", "C", "M", "Y", "LC", "LM", "LK", "LLK", "OR", "GR"}) {
-        text += QByteArray("\n# ") + ink + " Curve";
-        for (int level = 0; level < 256; ++level) {
-            text += "\n" + QByteArray::number(level * 100);
-        }
-    }
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
-const QString warmFile = QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/CurveTools/WarmBaryta8.quad");
-
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+private:
+    TemporarySettings* settings = nullptr;
+    TestFolder folder;
+
 private slots:
-    void toolsTakeTheirPlaceAndTheWindowFitsTheScreen() {
+    void initTestCase() { settings = new TemporarySettings; }
+    void cleanupTestCase() { delete settings; }
+    void init() {
+        settings->clear();
+        QVERIFY(folder.reset());
+    }
+
+    void toolsTakeTheirPlaceAndFitASmallScreen() {
         ScriptedUiServices ui;
         MainWindow window(ui);
-        const QStringList hosted = tabTitles(window.tabs());
-        QVERIFY(hosted.contains(QStringLiteral("Quad Levels")));
-        QVERIFY(window.minimumSizeHint().width() <= 1280);
-        QVERIFY(window.minimumSizeHint().height() <= 800);
-        QVERIFY(window.width() <= 1280 && window.height() <= 800);
-
-        const QStringList added{"Curve Editor", "Something New", "Starter Curve", "Curve Blending"};
-        for (const QString& title : added) {
-            window.addTool(new FakeTool(title));
+        QVERIFY(window.minimumSizeHint().width() < 1000);
+        QVERIFY(window.minimumSizeHint().height() <= 700);
+        QVERIFY(!window.windowIcon().isNull());
+        for (const char* title : {"Curve Editor", "Something New", "Starter Curve"}) {
+            window.addTool(new FakeTool(ui, title));
         }
-        const QStringList titles = tabTitles(window.tabs());
-        QCOMPARE(titles.size(), hosted.size() + added.size());
-        QVERIFY2(inToolOrder(titles), qPrintable(titles.join(", ")));
-        QCOMPARE(titles.first(), QStringLiteral("Starter Curve"));
-        QCOMPARE(titles.last(), QStringLiteral("Something New"));
-        QVERIFY(ui.scriptFinished());
+        QCOMPARE(tabTitles(window.tabs()),
+                 (QStringList{"Starter Curve", "Linearization", "Quad Levels", "Curve Editor",
+                              "Something New"}));
     }
 
     void menusReachTheCurrentTool() {
         ScriptedUiServices ui;
         MainWindow window(ui);
-        const QList<QMenu*> menus = window.menuBar()->findChildren<QMenu*>();
-        QCOMPARE(menus.size(), 2);
-        QCOMPARE(actionTexts(menus[1]), (QStringList{"Send &Feedback...", "&About Silvergrain"}));
-        QCOMPARE(window.openAction()->shortcut(), QKeySequence(QKeySequence::Open));
-        QCOMPARE(window.saveAction()->shortcut(), QKeySequence(QKeySequence::Save));
-        QCOMPARE(menus[0]->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-        // Quad Levels: nothing to save until a file is loaded through File > Open.
-        QCOMPARE(showQuadLevels(window)->toolTitle(), QStringLiteral("Quad Levels"));
-        QCOMPARE(actionTexts(menus[0]), (QStringList{"&Open...", "&Save...", "&Quit"}));
+        QMenu* file = window.fileMenu();
+        linearization(window);
+        QCOMPARE(actionTexts(file), (QStringList{"&Open...", "Open &Recent",
+                                                 "Load &Measurements...", "&Save...", "&Quit"}));
+        quadLevels(window);
+        QCOMPARE(actionTexts(file),
+                 (QStringList{"&Open...", "Open &Recent", "Export &Gutenprint XML...", "&Save...",
+                              "&Quit"}));
         QVERIFY(!window.saveAction()->isEnabled());
         ui.answerOpen(warmFile);
         window.openAction()->trigger();
-        QVERIFY(ui.alerts.empty());
         QVERIFY(window.saveAction()->isEnabled());
-        ui.cancelSave();
-        window.saveAction()->trigger();
-        QCOMPARE(ui.saveRequests.size(), std::size_t(1));
 
-        auto* tool = new FakeTool(QStringLiteral("Curve Editor"));
+        auto* tool = new FakeTool(ui, QStringLiteral("Curve Editor"));
         window.addTool(tool);
         window.tabs()->setCurrentWidget(tool);
-        QVERIFY(!window.saveAction()->isEnabled());
-        tool->setSaveable(true);
-        QVERIFY(window.saveAction()->isEnabled());
         window.openAction()->trigger();
         window.saveAction()->trigger();
         QCOMPARE(tool->opens, 1);
@@ -223,127 +159,166 @@ private slots:
         QVERIFY(ui.scriptFinished());
     }
 
-    void fileMenuOffersTheCurrentToolsOtherOpen() {
+    void titleAndMarkFollowLoadChangeAndSave() {
         ScriptedUiServices ui;
         MainWindow window(ui);
-        QMenu* fileMenu = window.menuBar()->findChildren<QMenu*>().at(0);
-        window.resize(1280, 800);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* view = linearization(window);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Linearization[*] \u2013 Silvergrain"));
+        view->openFileAt(wedge);
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("wedge-21-steps.txt[*] \u2013 Linearization \u2013 Silvergrain"));
+        QVERIFY(!window.isWindowModified());
+        view->openFileAt(curve);
+        QCOMPARE(window.windowTitle(), QStringLiteral("example-curve.quad, wedge-21-steps.txt[*] "
+                                                      "\u2013 Linearization \u2013 Silvergrain"));
+        QVERIFY(window.isWindowModified());
 
-        // The Linearization tab is current at start, and its measurement loader is listed.
-        sg::LinearizationViewController* linearization = showLinearization(window);
-        QCOMPARE(window.tabs()->currentIndex(), 0);
-        QCOMPARE(actionTexts(fileMenu),
-                 (QStringList{"&Open...", "Load &Measurements...", "&Save...", "&Quit"}));
-        QAction* loadMeasurements = fileMenu->actions().at(1);
-        QCOMPARE(loadMeasurements->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+        ui.answerSave(folder.filePath("saved.quad"));
+        window.saveAction()->trigger();
+        QVERIFY(!window.isWindowModified());
+        QCOMPARE(window.statusBar()->currentMessage(),
+                 "Saved saved.quad to " + QFileInfo(folder.path()).fileName() + "/");
+        view->averagingWindowBox()->setValue(6);
+        QVERIFY(window.isWindowModified());
 
-        ui.cancelOpen();
-        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
-        ui.cancelOpen();
-        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-        ui.answerOpen(
-            QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/../../examples/wedge-21-steps.txt"));
-        loadMeasurements->trigger();
-        QCOMPARE(ui.openRequests.size(), std::size_t(3));
-        QCOMPARE(ui.openRequests[0].fileTypes, QStringList{"quad"});
-        QCOMPARE(ui.openRequests[1].fileTypes, (QStringList{"txt", "csv"}));
-        QCOMPARE(ui.openRequests[2].fileTypes, (QStringList{"txt", "csv"}));
-        QCOMPARE(linearization->measurementFileLabel()->text(),
-                 QStringLiteral("wedge-21-steps.txt"));
-
-        // Another tool: neither the entry nor its shortcut.
-        showQuadLevels(window);
-        QCOMPARE(actionTexts(fileMenu), (QStringList{"&Open...", "&Save...", "&Quit"}));
-        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(ui.openRequests.size(), std::size_t(3));
-
-        // Back again, and Save follows the tab's state.
-        showLinearization(window);
-        QCOMPARE(actionTexts(fileMenu).size(), 4);
-        QVERIFY(!window.saveAction()->isEnabled());
-        linearization->openDroppedFile(warmFile);
-        QVERIFY(window.saveAction()->isEnabled());
+        // Another tool's title has no mark of its own.
+        quadLevels(window);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quad Levels[*] \u2013 Silvergrain"));
+        QVERIFY(!window.isWindowModified());
         QVERIFY(ui.scriptFinished());
     }
 
-    void atTheSmallestWindowEveryLegendLabelShowsInFull() {
-        QTemporaryDir folder;
-        const QString tenChannels = folder.filePath(QStringLiteral("ten.quad"));
-        QVERIFY(writeTenChannelCurve(tenChannels));
+    void closingWithAnUnsavedResultAsks() {
         ScriptedUiServices ui;
         MainWindow window(ui);
-        window.resize(1280, 800);
+        auto* view = linearization(window);
+        view->openFilesAt({wedge, curve});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        quadLevels(window);
 
-        sg::LinearizationViewController* linearization = showLinearization(window);
-        linearization->openDroppedFile(
-            QStringLiteral(SILVERGRAIN_TEST_DATA_DIR "/../../examples/wedge-21-steps.txt"));
-        const QChart* measurements = linearization->measurementChart()->chart();
-        const QChart* inks = linearization->inkChart()->chart();
-        for (const QString& curve : {warmFile, tenChannels}) {
-            linearization->openDroppedFile(curve);
-            QVERIFY(ui.alerts.empty());
-            QCoreApplication::processEvents();
-            QCOMPARE(legendTexts(measurements), seriesNames(measurements));
-            QCOMPARE(legendTexts(inks), seriesNames(inks));
-        }
-        QCOMPARE(legendTexts(inks).size(), 10);
-        // The two graphs side by side keep their plot areas level.
-        QCOMPARE(measurements->plotArea().top(), inks->plotArea().top());
-        QCOMPARE(measurements->plotArea().bottom(), inks->plotArea().bottom());
+        ui.answerUnsaved(UnsavedResultAnswer::cancel);
+        QVERIFY(!window.close());
+        QCOMPARE(window.currentTool(), view);  // the question shows its tool
+        QCOMPARE(ui.unsavedQuestions.back(),
+                 QStringLiteral("the Linearization result for example-curve.quad, "
+                                "wedge-21-steps.txt"));
+        // Save, then cancel the save dialog: still open.
+        ui.answerUnsaved(UnsavedResultAnswer::save);
+        ui.cancelSave();
+        QVERIFY(!window.close());
+        ui.answerUnsaved(UnsavedResultAnswer::save);
+        ui.answerSave(folder.filePath("kept.quad"));
+        QVERIFY(window.close());
+        QVERIFY(QFile::exists(folder.filePath("kept.quad")));
 
-        auto* levels = static_cast<sg::QuadLevelsViewController*>(showQuadLevels(window));
-        levels->openDroppedFile(tenChannels);
-        QCoreApplication::processEvents();
-        const QChart* levelsChart = levels->inkChart()->chart();
-        QCOMPARE(legendTexts(levelsChart).size(), 10);
-        QCOMPARE(legendTexts(levelsChart), seriesNames(levelsChart));
+        MainWindow second(ui);
+        linearization(second)->openFilesAt({wedge, curve});
+        second.show();
+        ui.answerUnsaved(UnsavedResultAnswer::discard);
+        QVERIFY(second.close());
+        QVERIFY(ui.scriptFinished());
     }
 
-    void droppedFilesGoToTheCurrentToolWhenItTakesThem() {
+    void commandLineFilesReachTheToolAsTheOpenDialogWould() {
+        ScriptedUiServices ui;
+        MainWindow byDialog(ui);
+        auto* dialogView = linearization(byDialog);
+        ui.answerOpen(wedge);
+        dialogView->loadMeasurements();
+        ui.answerOpen(curve);
+        dialogView->loadCurve();
+
+        MainWindow byCommandLine(ui);
+        quadLevels(byCommandLine);
+        // Relative names as typed in a shell; the tool that takes them all becomes current.
+        QDir::setCurrent(QStringLiteral(SILVERGRAIN_EXAMPLES_DIR));
+        byCommandLine.openFiles({"example-curve.quad", "wedge-21-steps.txt"});
+        QCOMPARE(byCommandLine.currentTool()->toolTitle(), QStringLiteral("Linearization"));
+        auto* view = static_cast<sg::LinearizationViewController*>(byCommandLine.currentTool());
+        QCOMPARE(view->documentNames(), dialogView->documentNames());
+        QCOMPARE(view->tool().linearizedCurve(), dialogView->tool().linearizedCurve());
+        QCOMPARE(view->curveBox()->filePath(), curve);
+
+        // A curve alone stays with the current tool that takes it.
+        quadLevels(byCommandLine);
+        byCommandLine.openFiles({warmFile});
+        QCOMPARE(byCommandLine.currentTool()->toolTitle(), QStringLiteral("Quad Levels"));
+        QCOMPARE(byCommandLine.currentTool()->documentNames(), QStringList{"WarmBaryta8.quad"});
+
+        byCommandLine.openFiles({"/a/print.pdf"});
+        QCOMPARE(ui.alerts.size(), 1u);
+        QCOMPARE(ui.alerts.back().title, std::string("Cannot Open File"));
+        QVERIFY(ui.scriptFinished());
+    }
+
+    void recentFilesAndTheToolSurviveARestart() {
+        QVERIFY(QFile::copy(warmFile, folder.filePath("warm.quad")));
+        {
+            ScriptedUiServices ui;
+            MainWindow window(ui);
+            window.openFiles({wedge});
+            window.openFiles({curve});
+            quadLevels(window)->openFileAt(folder.filePath("warm.quad"));
+            ui.answerUnsaved(UnsavedResultAnswer::discard);
+            QVERIFY(window.close());
+        }
+        ScriptedUiServices ui;
+        MainWindow restarted(ui);
+        QCOMPARE(restarted.currentTool()->toolTitle(), QStringLiteral("Quad Levels"));
+        QMenu* recent = restarted.recentFilesMenu();
+        emit recent->aboutToShow();
+        QCOMPARE(actionTexts(recent), (QStringList{"&1 warm.quad", "&2 example-curve.quad",
+                                                   "&3 wedge-21-steps.txt", "&Clear Menu"}));
+        // A file that went away leaves the list; an entry opens its file in a tool that takes it.
+        QVERIFY(QFile::remove(folder.filePath("warm.quad")));
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().first()->data().toString(), curve);
+        recent->actions().at(1)->trigger();
+        QCOMPARE(restarted.currentTool()->toolTitle(), QStringLiteral("Linearization"));
+        QCOMPARE(restarted.currentTool()->documentNames(), QStringList{"wedge-21-steps.txt"});
+
+        sg::AppSettings stored;
+        for (int copy = 0; copy < 10; ++copy) {
+            const QString path = folder.filePath(QStringLiteral("%1.quad").arg(copy));
+            QVERIFY(QFile::copy(warmFile, path));
+            stored.addRecentFile(path);
+        }
+        QCOMPARE(stored.recentFiles().size(), sg::AppSettings::recentFileLimit);
+        QCOMPARE(stored.recentFiles().first(), folder.filePath("9.quad"));
+        QVERIFY(ui.scriptFinished());
+    }
+
+    void dropsGoToTheToolThatTakesThem() {
         ScriptedUiServices ui;
         MainWindow window(ui);
-        QVERIFY(window.acceptDrops());
-        showQuadLevels(window);
-        QVERIFY(!dropFile(window, QStringLiteral("/tmp/measurements.txt")));
-        QVERIFY(dropFile(window, warmFile));
-        const auto* levels = static_cast<sg::QuadLevelsViewController*>(window.currentTool());
-        QVERIFY(levels->tool().curveFile().has_value());
-        QVERIFY(window.saveAction()->isEnabled());
-
-        auto* tool = new FakeTool(QStringLiteral("Curve Editor"));
+        auto* tool = new FakeTool(ui, QStringLiteral("Curve Editor"));
         window.addTool(tool);
-        window.tabs()->setCurrentWidget(tool);
-        QVERIFY(!dropFile(window, warmFile));
-        QVERIFY(dropFile(window, QStringLiteral("/tmp/measurements.txt")));
-        QCOMPARE(tool->dropped, QStringList{QStringLiteral("/tmp/measurements.txt")});
-        QVERIFY(ui.scriptFinished());  // no dialog for a drop
+        quadLevels(window);
+        QVERIFY(dropFiles(window, {warmFile}));
+        QCOMPARE(window.currentTool()->documentNames(), QStringList{"WarmBaryta8.quad"});
+        QVERIFY(dropFiles(window, {wedge, curve}));
+        QCOMPARE(window.currentTool()->toolTitle(), QStringLiteral("Linearization"));
+        QVERIFY(!dropFiles(window, {warmFile, "/a/print.pdf"}));
+        QVERIFY(dropFiles(window, {"/a/print.pdf"}));
+        QCOMPARE(tool->taken, QStringList{"/a/print.pdf"});
+        QVERIFY(ui.scriptFinished() && ui.alerts.empty());
     }
 
-    void feedbackOffersACopyableSummary() {
-        const QString summary = sg::FeedbackDialog::systemSummary();
-        QVERIFY(summary.startsWith(
-            "Silvergrain " +
-            QString::fromUtf8(sg::silvergrainVersion.data(), sg::silvergrainVersion.size()) +
-            "\n"));
-        QVERIFY(summary.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
-        QCOMPARE(summary.count('\n'), 2);
-
-        sg::FeedbackDialog dialog;
-        const auto* text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("feedbackSummary"));
-        QVERIFY(text != nullptr);
-        QVERIFY(text->isReadOnly());
-        QCOMPARE(text->toPlainText(), summary);
+    void feedbackShowsTheLastRefusalAndCopiesAReport() {
+        ScriptedUiServices ui;
+        MainWindow window(ui);
+        linearization(window)->openFileAt(testDataPath("LinearizationView/not-a-measurement.txt"));
+        QVERIFY(window.lastRefusal().has_value());
+        sg::FeedbackDialog dialog(window.lastRefusal());
+        const QString report = dialog.findChild<QPlainTextEdit*>("feedbackReport")->toPlainText();
+        QVERIFY(report.startsWith(sg::FeedbackDialog::systemSummary() +
+                                  "\n\nRefused file: not-a-measurement.txt\nFailed to Load "
+                                  "Measurement Data\nPlease check"));
+        QVERIFY(dialog.findChild<QLabel*>("lastRefusal")->text().contains("not-a-measurement.txt"));
         QApplication::clipboard()->clear();
-        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-            if (button->text() == QStringLiteral("Copy Summary")) {
-                button->click();
-            }
-        }
-        QCOMPARE(QApplication::clipboard()->text(), summary);
+        dialog.findChild<QPushButton*>("copyReportButton")->click();
+        QCOMPARE(QApplication::clipboard()->text(), report);
     }
 };
 

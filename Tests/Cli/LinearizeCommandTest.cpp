@@ -20,7 +20,7 @@ TEST(LinearizeCommandTest, PreciseMethodWritesTheModelsCurveAndReportsItsPredict
     const struct {
         const char* wedge;
         std::string options;
-        double splineSetting;
+        double splineStrength;
         bool bendMidtone;
     } rows[] = {
         {"wedge-21-steps.txt", "", LinearizationControlRanges::splineStart, false},
@@ -41,7 +41,7 @@ TEST(LinearizeCommandTest, PreciseMethodWritesTheModelsCurveAndReportsItsPredict
         LinearizationTool tool;
         ASSERT_TRUE(tool.loadMeasurements(wedge).isDone());
         tool.setCorrectionMethod(CorrectionMethod::precise);
-        tool.setSplineSetting(row.splineSetting);
+        tool.setSplineStrength(row.splineStrength);
         if (row.bendMidtone) {
             ASSERT_TRUE(tool.setControlPoint(ControlPoint::midtone, 50, 10).isDone());
         }

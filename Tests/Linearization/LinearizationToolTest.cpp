@@ -7,7 +7,9 @@
 #include <filesystem>
 
 #include "Common/Diagnostics.h"
+#include "Common/InkScale.h"
 #include "Common/Strings.h"
+#include "MeasurementData/SplineSmoother.h"
 #include "QuadFiles/GutenprintCurveXml.h"
 #include "Support/QuadText.h"
 #include "Support/TemporaryFolder.h"
@@ -66,9 +68,9 @@ protected:
 TEST_F(LinearizationToolTest, BeforeAnyMeasurementNothingCanBeLinearized) {
     EXPECT_FALSE(tool.lightness().has_value());
     tool.setAveragingWindow(7);
-    tool.setSplineSetting(0.5);
+    tool.setSplineStrength(0.5);
     EXPECT_EQ(tool.averagingWindow(), 7);  // the controls still show what was set
-    EXPECT_EQ(tool.splineSetting(), 0.5);
+    EXPECT_EQ(tool.splineStrength(), 0.5);
     EXPECT_FALSE(tool.hasCorrection());
 
     EXPECT_TRUE(tool.setControlPoint(ControlPoint::shadow, 30, 10).isDone());
@@ -148,15 +150,14 @@ TEST_F(LinearizationToolTest, NewMeasurementsRelinearizeTheLoadedCurve) {
 }
 
 TEST_F(LinearizationToolTest, SmoothingControlsRerunThePipelineAndTheLinearization) {
-    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(1.0), 0.0);
-    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(0.0), 0.32);
-    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(2.0), 0.32);
-    EXPECT_NEAR(LinearizationTool::splineSmoothingArgument(1.5), 0.16, 1e-15);
+    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(0.0), 0.0);
+    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(1.0), 0.32);
+    EXPECT_EQ(LinearizationTool::splineSmoothingArgument(0.5), 0.16);
 
     loadBoth(swappedWedge);
     const Snapshot loaded(tool);
     // The untouched spline control smooths exactly as the load did.
-    tool.setSplineSetting(LinearizationControlRanges::splineStart);
+    tool.setSplineStrength(LinearizationControlRanges::splineStart);
     EXPECT_EQ(Snapshot(tool), loaded);
 
     tool.setAveragingWindow(10);
@@ -170,28 +171,26 @@ TEST_F(LinearizationToolTest, SmoothingControlsRerunThePipelineAndTheLinearizati
     for (std::size_t k = 1; k < correction.size(); ++k) {
         EXPECT_GE(correction[k], correction[k - 1]) << k;
     }
-    tool.setSplineSetting(0.0);
-    const Snapshot atZero(tool);
-    tool.setSplineSetting(2.0);
-    EXPECT_EQ(Snapshot(tool), atZero);
+    tool.setSplineStrength(0.93);
+    EXPECT_NE(Snapshot(tool).smoothedResponse, atTen.smoothedResponse);
     tool.setAveragingWindow(0);
-    tool.setSplineSetting(1.0);
+    tool.setSplineStrength(0.0);
     EXPECT_EQ(Snapshot(tool), loaded);
 
     // Settings made before a load are the ones the load smooths with, as the controls show.
     LinearizationTool presetFirst;
     presetFirst.setAveragingWindow(10);
-    presetFirst.setSplineSetting(0.5);
+    presetFirst.setSplineStrength(0.5);
     ASSERT_TRUE(presetFirst.loadMeasurements(swappedWedge).isDone());
     ASSERT_TRUE(presetFirst.loadQuadFile(curve).isDone());
     tool.setAveragingWindow(10);
-    tool.setSplineSetting(0.5);
+    tool.setSplineStrength(0.5);
     EXPECT_EQ(Snapshot(presetFirst), Snapshot(tool));
 }
 
 TEST_F(LinearizationToolTest, PreciseStrengthFollowsTheSplineControlAwayFromItsStart) {
-    EXPECT_EQ(LinearizationTool::preciseSmoothingStrength(1.0), std::nullopt);
-    const double settings[][2] = {{0, 0}, {0.5, 0.25}, {2, 1}, {-1, 0}, {3, 1}, {NAN, 0}};
+    EXPECT_EQ(LinearizationTool::preciseSmoothingStrength(0.0), std::nullopt);
+    const double settings[][2] = {{0.25, 0.25}, {1, 1}, {-1, 0}, {3, 1}, {NAN, 0}};
     for (const auto& [setting, strength] : settings) {
         EXPECT_EQ(LinearizationTool::preciseSmoothingStrength(setting), strength) << setting;
     }
@@ -215,10 +214,10 @@ TEST_F(LinearizationToolTest, CorrectionMethodSwitchesBothWays) {
 
     tool.setAveragingWindow(10);
     EXPECT_EQ(Snapshot(tool), precise);
-    tool.setSplineSetting(0.0);
-    EXPECT_EQ(tool.measuredResponse()->strength(), 0.0);
+    tool.setSplineStrength(0.25);
+    EXPECT_EQ(tool.measuredResponse()->strength(), 0.25);
     EXPECT_NE(Snapshot(tool).correction, precise.correction);
-    tool.setSplineSetting(LinearizationControlRanges::splineStart);
+    tool.setSplineStrength(LinearizationControlRanges::splineStart);
     ASSERT_TRUE(tool.setControlPoint(ControlPoint::midtone, 50, 20).isDone());
     EXPECT_NE(Snapshot(tool).target, precise.target);
     tool.resetControlPoints();
@@ -228,6 +227,27 @@ TEST_F(LinearizationToolTest, CorrectionMethodSwitchesBothWays) {
     tool.setCorrectionMethod(CorrectionMethod::standard);
     EXPECT_EQ(Snapshot(tool), standard);
     EXPECT_EQ(tool.predictedLinearity()->maximumDeviation, standardPrediction);
+}
+
+// Each strength the control offers is a different result, each smoother than the one before:
+// the spline keeps fewer keys. (Past the last one the keys would thin no further, and from
+// about 0.939 on the spline runs through every level.)
+TEST(LinearizationControlRangesTest, OfferedSplineStrengthsEachThinTheKeysFurther) {
+    const auto& strengths = LinearizationControlRanges::splineStrengths;
+    EXPECT_EQ(strengths.front(), LinearizationControlRanges::splineStart);
+    const std::vector<double> response(levelCount, 50.0);
+    std::size_t previousKeys = levelCount + 1;
+    for (const double strength : strengths) {
+        const std::size_t keys =
+            splineSmootherKeys(response, LinearizationTool::splineSmoothingArgument(strength))
+                .values.size();
+        EXPECT_LT(keys, previousKeys) << strength;
+        previousKeys = keys;
+    }
+    EXPECT_EQ(previousKeys, 7u);
+    EXPECT_EQ(splineSmootherKeys(response, LinearizationTool::splineSmoothingArgument(0.94))
+                  .values.size(),
+              levelCount);
 }
 
 TEST_F(LinearizationToolTest, ControlPointsBendTheTargetAndRefuseCrossingInputs) {

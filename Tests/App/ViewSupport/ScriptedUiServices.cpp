@@ -15,19 +15,20 @@ std::optional<QString> ScriptedUiServices::next(std::deque<QString>& answers) {
     return answer;
 }
 
-std::optional<QString> ScriptedUiServices::chooseFileToOpen(const QString& title,
-                                                            const QStringList& fileTypes) {
-    openRequests.push_back({title, fileTypes});
+std::optional<QString> ScriptedUiServices::chooseFileToOpen(FileKind kind, const QString& title) {
+    openRequests.push_back({kind, title, QString()});
     return next(openAnswers_);
 }
 
-std::optional<QString> ScriptedUiServices::chooseFileToSave(const QString& fileType) {
-    saveRequests.push_back(fileType);
-    return next(saveAnswers_);
+std::optional<QString> ScriptedUiServices::chooseFileToSave(FileKind kind, const QString& title,
+                                                            const QString& suggestedPath) {
+    saveRequests.push_back({kind, title, suggestedPath});
+    const std::optional<QString> path = next(saveAnswers_);
+    return path ? std::optional<QString>(withSaveSuffix(*path, kind)) : std::nullopt;
 }
 
-std::optional<QString> ScriptedUiServices::chooseFolder() {
-    ++folderRequests;
+std::optional<QString> ScriptedUiServices::chooseFolder(FileKind kind, const QString& title) {
+    folderRequests.push_back({kind, title, QString()});
     return next(folderAnswers_);
 }
 
@@ -35,9 +36,31 @@ void ScriptedUiServices::showAlert(const Alert& alert) {
     alerts.push_back(alert);
 }
 
+UnsavedResultAnswer ScriptedUiServices::askAboutUnsavedResult(const QString& what) {
+    unsavedQuestions.push_back(what);
+    if (unsavedAnswers_.empty()) {
+        ++unexpectedDialogs;
+        return UnsavedResultAnswer::cancel;
+    }
+    const UnsavedResultAnswer answer = unsavedAnswers_.front();
+    unsavedAnswers_.pop_front();
+    return answer;
+}
+
+bool ScriptedUiServices::confirm(const Confirmation& question) {
+    confirmations.push_back(question);
+    if (confirmAnswers_.empty()) {
+        ++unexpectedDialogs;
+        return false;
+    }
+    const bool answer = confirmAnswers_.front();
+    confirmAnswers_.pop_front();
+    return answer;
+}
+
 bool ScriptedUiServices::scriptFinished() const {
     return unexpectedDialogs == 0 && openAnswers_.empty() && saveAnswers_.empty() &&
-           folderAnswers_.empty();
+           folderAnswers_.empty() && unsavedAnswers_.empty() && confirmAnswers_.empty();
 }
 
 }  // namespace sg::testing
