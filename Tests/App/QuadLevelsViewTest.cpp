@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(view->toolTitle(), QStringLiteral("Quad Levels"));
         QCOMPARE(view->inkChart()->curveSeries().size(), 8);
         QVERIFY(!view->inkChart()->isShowingPlaceholder());
-        QCOMPARE(view->inkChart()->curveSeries().at(0)->at(255).y(), 255.0 * 255.0 / 655.35);
+        QCOMPARE(view->inkChart()->curveSeries().at(0)->at(255).y(), 65280.0 / 655.35);
         QCOMPARE(view->startLabel()->text(), QStringLiteral("Start: gray level 255.0"));
         QCOMPARE(view->endLabel()->text(), QStringLiteral("End: gray level 0.0"));
         view->asPercentCheck()->setChecked(true);
