@@ -170,13 +170,13 @@ void registerLinearizeCommand(CLI::App& app, int& exitCode) {
     command->add_option("--quad", options->quad, "The .quad curve that printed the wedge")
         ->required();
     command->add_option("--window", options->window, "Moving-average window (default 0: none)")
-        ->check(CLI::Range(LinearizationControlRanges::windowMinimum,
-                           LinearizationControlRanges::windowMaximum));
+        ->check(wholeNumberBetween(LinearizationControlRanges::windowMinimum,
+                                   LinearizationControlRanges::windowMaximum));
     command
         ->add_option("--spline", options->spline,
                      "Spline smoothing control (default 1, where the tool starts)")
-        ->check(CLI::Range(LinearizationControlRanges::splineMinimum,
-                           LinearizationControlRanges::splineMaximum));
+        ->check(decimalBetween(LinearizationControlRanges::splineMinimum,
+                               LinearizationControlRanges::splineMaximum));
     const auto controlPoint = CLI::Validator(checkControlPoint, "INPUT:SLIDER");
     command
         ->add_option("--shadow", options->shadow,
