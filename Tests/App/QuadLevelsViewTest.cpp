@@ -52,17 +52,18 @@ Fixture readFixture(const QString& path) {
     return fixture;
 }
 
-// With the selection 0..0.5 the tool reads levels 0..128: output level k is input level k/2,
-// or halfway between two levels for odd k. Every step of that is exact in binary, so the
-// expectation needs no rounding tolerance.
+// With the selection 0..0.5 the tool reads levels 0..128: output level k reads input position
+// k * 128 / 255, the whole level i below it and the remainder r in 255ths.
 std::vector<std::vector<double>> firstHalfResult(const Fixture& fixture) {
     std::vector<std::vector<double>> result;
     for (const std::vector<long long>& channel : fixture.values) {
         std::vector<double> out;
         for (std::size_t k = 0; k < 256; ++k) {
-            const std::size_t i = k / 2;
-            out.push_back(k % 2 == 0 ? double(channel[i])
-                                     : (double(channel[i]) + double(channel[i + 1])) / 2.0);
+            const std::size_t i = k * 128 / 255;
+            const std::size_t r = k * 128 % 255;
+            const double value = double(channel[i]);
+            out.push_back(r == 0 ? value
+                                 : value + (double(channel[i + 1]) - value) * (double(r) / 255.0));
         }
         result.push_back(out);
     }
