@@ -24,8 +24,8 @@ void checkCleanedLines(const sg::MeasurementFile& file) {
     }
     require(last.find_first_not_of("\t\r") == std::string_view::npos,
             "an opened file ends with a line holding no data");
-    require(file.lines().size() >= file.writtenLines().size(),
-            "the lines read hold every line as written");
+    require(file.lines().size() == file.writtenLines().size(),
+            "the lines read are the lines as written");
 }
 
 void checkSeriesOutcome(const sg::Result<std::vector<double>>& series, const char* finiteness) {

@@ -72,9 +72,16 @@ std::string decodeLegacyText(std::string_view bytes) {
             : windows1252CodePoint;
     std::string text;
     text.reserve(bytes.size() + bytes.size() / 8);
-    for (const char byte : bytes) {
-        appendUtf8(text, codePage(static_cast<unsigned char>(byte)));
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte >= 0x80) {
+            text.append(bytes.substr(start, i - start));
+            appendUtf8(text, codePage(byte));
+            start = i + 1;
+        }
     }
+    text.append(bytes.substr(start));
     return text;
 }
 

@@ -50,8 +50,28 @@ std::size_t utf8SequenceLength(std::string_view text) {
     return 0;
 }
 
+// Plain ASCII, eight bytes at a time: most of a curve or measurement file.
+std::size_t asciiPrefixLength(std::string_view text) {
+    constexpr std::uint64_t highBits = 0x8080808080808080u;
+    std::size_t length = 0;
+    for (std::uint64_t word = 0; length + sizeof word <= text.size(); length += sizeof word) {
+        std::memcpy(&word, text.data() + length, sizeof word);
+        if ((word & highBits) != 0) {
+            break;
+        }
+    }
+    while (length < text.size() && static_cast<unsigned char>(text[length]) < 0x80) {
+        ++length;
+    }
+    return length;
+}
+
 bool isValidUtf8(std::string_view text) {
     while (!text.empty()) {
+        text.remove_prefix(asciiPrefixLength(text));
+        if (text.empty()) {
+            break;
+        }
         const std::size_t length = utf8SequenceLength(text);
         if (length == 0) {
             return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <iterator>
 #include <string_view>
 
@@ -23,7 +24,19 @@ public:
 
         std::string_view operator*() const { return line_; }
         const std::string_view* operator->() const { return &line_; }
-        Iterator& operator++();
+        // Inline: walking a padded file takes a step per empty line.
+        Iterator& operator++() {
+            const std::size_t next = start_ + line_.size() + 1;
+            if (next > text_.size()) {
+                start_ = std::string_view::npos;
+                line_ = {};
+                return *this;
+            }
+            start_ = next;
+            line_ = lineAt(start_);
+            ++index_;
+            return *this;
+        }
         Iterator operator++(int) {
             Iterator before = *this;
             ++*this;
@@ -38,7 +51,24 @@ public:
 
     private:
         friend class TextLines;
-        Iterator(std::string_view text, char separator, std::size_t start);
+        Iterator(std::string_view text, char separator, std::size_t start)
+            : text_(text), separator_(separator), start_(start) {
+            if (start_ != std::string_view::npos) {
+                line_ = lineAt(start_);
+            }
+        }
+
+        std::string_view lineAt(std::size_t start) const {
+            const char* first = text_.data() + start;
+            const std::size_t rest = text_.size() - start;
+            if (rest == 0 || *first == separator_) {
+                return {first, 0};
+            }
+            const void* end = std::memchr(first, separator_, rest);
+            return {first, end == nullptr
+                               ? rest
+                               : static_cast<std::size_t>(static_cast<const char*>(end) - first)};
+        }
 
         std::string_view text_;
         char separator_ = '\n';

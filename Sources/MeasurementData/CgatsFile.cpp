@@ -93,12 +93,8 @@ std::optional<LightnessColumn> lightnessColumn(const MeasurementFile& file, Line
     if (auto index = indexOf(cellsOf(*names, '\t'), lightnessField)) {
         return LightnessColumn{*index};
     }
-    const TextLines writtenLines = file.writtenLines();
-    const Line writtenNames = lineAt(writtenLines, names.index());
-    if (writtenNames == writtenLines.end()) {
-        return std::nullopt;
-    }
-    const std::vector<std::string_view> written = blankSeparatedCells(*writtenNames);
+    const std::vector<std::string_view> written =
+        blankSeparatedCells(*lineAt(file.writtenLines(), names.index()));
     for (const std::string_view field : {lightnessField, luminanceField}) {
         if (auto index = indexOf(written, field)) {
             return LightnessColumn{*index, field, true};
@@ -167,12 +163,10 @@ Result<std::vector<double>> readCgatsLightness(const MeasurementFile& file,
     const TextLines rowLines = column->blankSeparated ? file.writtenLines() : lines;
     std::vector<double> values;
     values.reserve(static_cast<std::size_t>(rows));
-    Line row = lineAt(rowLines, first);
+    Line row = column->blankSeparated ? lineAt(rowLines, first) : std::next(opening);
     for (std::size_t index = first; index < first + rows; ++index) {
-        // The cleaned lines may end with one line more than the written ones: an empty one.
-        const std::string_view text = row != rowLines.end() ? *row++ : std::string_view();
         const std::vector<std::string_view> cells =
-            column->blankSeparated ? blankSeparatedCells(text) : cellsOf(text, '\t');
+            column->blankSeparated ? blankSeparatedCells(*row) : cellsOf(*row, '\t');
         if (column->index >= cells.size()) {
             return measurementRefusal(
                 "the data line has no " + std::string(column->name) + " value.", lineNumber(index));
@@ -184,6 +178,7 @@ Result<std::vector<double>> readCgatsLightness(const MeasurementFile& file,
                                       lineNumber(index));
         }
         values.push_back(*value);
+        ++row;
     }
     if (column->name == luminanceField) {
         convertLuminance(values);

@@ -127,13 +127,15 @@ MeasurementFile MeasurementFile::fromText(std::string fileName, std::string text
     MeasurementFile file;
     file.fileName_ = std::move(fileName);
     file.separator_ = text.find('\n') == std::string::npos ? '\r' : '\n';
-    file.cleaned_ = removeCharacters(text, " ");
-    const std::size_t lastLineStart = file.cleaned_.rfind(file.separator_);
+    const std::size_t lastLineStart = text.rfind(file.separator_);
     const std::string_view lastLine =
-        std::string_view(file.cleaned_)
-            .substr(lastLineStart == std::string::npos ? 0 : lastLineStart + 1);
-    if (!trim(lastLine, "\t\r").empty()) {
-        file.cleaned_ += file.separator_;
+        std::string_view(text).substr(lastLineStart == std::string::npos ? 0 : lastLineStart + 1);
+    if (lastLine.find_first_not_of(" \t\r") != std::string_view::npos) {
+        text += file.separator_;
+    }
+    // Most files hold no blank: their lines need no second copy.
+    if (text.find(' ') != std::string::npos) {
+        file.withoutBlanks_ = removeCharacters(text, " ");
     }
     file.text_ = std::move(text);
     return file;

@@ -42,8 +42,11 @@ public:
     // carriage returns when there are none). Lines keep the carriage return of a CRLF file;
     // the readers ignore it. A last line holding data gets the empty line that a final line
     // break would have given, so no reader drops the last patch.
-    TextLines lines() const { return TextLines(cleaned_, separator_); }
-    // The same lines as written, blanks kept, for reading CGATS written with blanks.
+    TextLines lines() const {
+        return TextLines(withoutBlanks_ ? *withoutBlanks_ : text_, separator_);
+    }
+    // The same lines as written, blanks kept, for reading CGATS written with blanks. They end
+    // with the same empty line.
     TextLines writtenLines() const { return TextLines(text_, separator_); }
 
     // The format whose test the first line passes first; none when no test matches. A first
@@ -55,7 +58,7 @@ private:
 
     std::string fileName_;
     std::string text_;
-    std::string cleaned_;
+    std::optional<std::string> withoutBlanks_;  // none when the text holds no blank
     char separator_ = '\n';
 };
 

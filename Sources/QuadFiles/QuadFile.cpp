@@ -88,11 +88,14 @@ bool isValue(std::string_view line) {
 
 // The number (counted from 1) of the last line holding more than blanks; 0 when none does.
 std::size_t lastTextLine(std::string_view text) {
-    const std::size_t last = text.find_last_not_of(" \t\n");
-    if (last == std::string_view::npos) {
+    std::size_t end = text.size();
+    while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == ' ' || text[end - 1] == '\t')) {
+        --end;
+    }
+    if (end == 0) {
         return 0;
     }
-    return static_cast<std::size_t>(std::count(text.begin(), text.begin() + last, '\n')) + 1;
+    return static_cast<std::size_t>(std::count(text.begin(), text.begin() + end, '\n')) + 1;
 }
 
 Alert refusal(std::string informativeText, std::optional<std::size_t> line = std::nullopt) {
