@@ -199,6 +199,7 @@ private:
                                           : "the label of channel " + std::to_string(channel + 1));
             }
             const std::string_view label = *line_;
+            // Never so for the first channel: a value there begins the merged layout.
             if (isValue(label)) {
                 return problemHere(" holds the value " + quotedLine(label) +
                                    " where the label of channel " + std::to_string(channel + 1) +
