@@ -77,8 +77,6 @@ TEST(CurveLimiter, EveryLevelReadsTheCurveLinearlyBetweenTheLimits) {
                 EXPECT_LE(result[k - 1], result[k]);
             }
         }
-        EXPECT_EQ(result.front(), squares[low]);
-        EXPECT_EQ(result.back(), squares[high]);
     }
 }
 

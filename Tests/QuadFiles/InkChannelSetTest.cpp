@@ -26,7 +26,6 @@ TEST(InkChannelSet, RecognisesOnlyItsHeaderLinesExactly) {
     using enum InkChannel;
     EXPECT_EQ(inkChannelSetOf("## QuadToneRIP KCMYcmk")->channels,
               (std::vector<InkChannel>{K, C, M, Y, LC, LM, LK}));
-    EXPECT_EQ(channelLabel(LLK), "# LLK Curve");
 }
 
 // Display name p of a list names channel p - 1 of the label list of the same size.
