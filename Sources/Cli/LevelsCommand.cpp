@@ -19,19 +19,6 @@ struct LevelsOptions {
     std::string gutenprintFolder;
 };
 
-// A selection fraction: a decimal number from 0 to 1 (no "nan", no "inf").
-CLI::Validator selectionFraction() {
-    return CLI::Validator(
-        [](std::string& text) -> std::string {
-            const std::optional<double> value = parseDecimal(text);
-            if (!value || !(*value >= 0.0 && *value <= 1.0)) {
-                return "must be a number from 0 to 1, not \"" + text + "\"";
-            }
-            return {};
-        },
-        "FRACTION 0..1");
-}
-
 // The same actions in the same order as a user of the Quad Levels tab: load the file, move the
 // range slider, save (with "Set first value to 0" when --zero-first), then press the export
 // button. So the file is byte-identical to the tab's save, and the exported curves carry the
@@ -86,13 +73,13 @@ void registerLevelsCommand(CLI::App& app, int& exitCode) {
                      "Start of the selection as a fraction of the slider bar (0 = white end); "
                      "input level = start x 255, truncated")
         ->required()
-        ->check(selectionFraction());
+        ->check(decimalBetween(0.0, 1.0));
     command
         ->add_option("--end", options->end,
                      "End of the selection as a fraction of the slider bar (1 = black end); "
                      "input level = end x 256, truncated, at most 255")
         ->required()
-        ->check(selectionFraction());
+        ->check(decimalBetween(0.0, 1.0));
     command->add_flag("--zero-first", options->zeroFirst,
                       "Save with the first value of every channel set to 0 (paper white gets "
                       "no ink)");

@@ -215,11 +215,11 @@ void registerLinearizeCommand(CLI::App& app, int& exitCode) {
     command
         ->add_option("--window", options->window,
                      "Moving-average window (default 0: none; the precise method does not use it)")
-        ->check(CLI::Range(LinearizationControlRanges::windowMinimum,
-                           LinearizationControlRanges::windowMaximum));
+        ->check(wholeNumberBetween(LinearizationControlRanges::windowMinimum,
+                                   LinearizationControlRanges::windowMaximum));
     command->add_option("--spline", options->spline, splineHelp())
-        ->check(CLI::Range(LinearizationControlRanges::splineMinimum,
-                           LinearizationControlRanges::splineMaximum));
+        ->check(decimalBetween(LinearizationControlRanges::splineMinimum,
+                               LinearizationControlRanges::splineMaximum));
     command
         ->add_option("--method", options->method,
                      "Correction method: standard (default, the tool's original) or precise "

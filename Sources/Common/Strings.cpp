@@ -1,5 +1,7 @@
 #include "Common/Strings.h"
 
+#include <algorithm>
+
 namespace sg {
 
 std::vector<std::string_view> splitStringViews(std::string_view text, char separator) {
@@ -49,10 +51,11 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
 std::string removeCharacters(std::string_view text, std::string_view characters) {
     std::string result;
     result.reserve(text.size());
-    for (const char c : text) {
-        if (characters.find(c) == std::string_view::npos) {
-            result += c;
-        }
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t found = std::min(text.find_first_of(characters, start), text.size());
+        result.append(text.substr(start, found - start));
+        start = found + 1;
     }
     return result;
 }

@@ -1,15 +1,17 @@
 #include "Common/TextFiles.h"
 
-#include <array>
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "Common/LegacyText.h"
+#include "Common/PendingFile.h"
 
 namespace sg {
 namespace {
@@ -48,8 +50,28 @@ std::size_t utf8SequenceLength(std::string_view text) {
     return 0;
 }
 
+// Plain ASCII, eight bytes at a time: most of a curve or measurement file.
+std::size_t asciiPrefixLength(std::string_view text) {
+    constexpr std::uint64_t highBits = 0x8080808080808080u;
+    std::size_t length = 0;
+    for (std::uint64_t word = 0; length + sizeof word <= text.size(); length += sizeof word) {
+        std::memcpy(&word, text.data() + length, sizeof word);
+        if ((word & highBits) != 0) {
+            break;
+        }
+    }
+    while (length < text.size() && static_cast<unsigned char>(text[length]) < 0x80) {
+        ++length;
+    }
+    return length;
+}
+
 bool isValidUtf8(std::string_view text) {
     while (!text.empty()) {
+        text.remove_prefix(asciiPrefixLength(text));
+        if (text.empty()) {
+            break;
+        }
         const std::size_t length = utf8SequenceLength(text);
         if (length == 0) {
             return false;
@@ -59,45 +81,79 @@ bool isValidUtf8(std::string_view text) {
     return true;
 }
 
-void appendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
-// Windows-1252 bytes 0x80..0x9F; the five unassigned ones keep their own code point.
-constexpr std::array<char32_t, 32> windows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-std::string decodeWindows1252(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 && byte <= 0x9F) {
-            appendUtf8(text, windows1252High[byte - 0x80]);
-        } else {
-            appendUtf8(text, byte);
-        }
-    }
-    return text;
-}
-
-std::string systemReason(int error) {
-    return std::strerror(error);
-}
-
 Alert readFailure(std::string reason) {
     return Alert{"Failed to Read File", std::move(reason)};
+}
+
+Alert unreadable(int error) {
+    return readFailure("The file could not be read: " + std::string(std::strerror(error)) + ".");
+}
+
+Alert tooLarge() {
+    return readFailure("The file is larger than 64 MiB.");
+}
+
+Alert notRegular(const std::filesystem::path& path, mode_t mode) {
+    std::string name = fileNameOf(path);
+    if (name.empty()) {
+        name = path.string();
+    }
+    const char* kind = S_ISDIR(mode)                    ? "a folder"
+                       : S_ISFIFO(mode)                 ? "a named pipe"
+                       : S_ISSOCK(mode)                 ? "a socket"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                        : "a special file";
+    return readFailure("\"" + name + "\" is not a regular file but " + kind + ".");
+}
+
+// Closes the descriptor on every way out.
+class OpenFile {
+public:
+    explicit OpenFile(int descriptor) : descriptor_(descriptor) {}
+    ~OpenFile() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int descriptor() const { return descriptor_; }
+
+private:
+    int descriptor_;
+};
+
+// Reads to the end, whatever the file said its size was.
+Result<std::string> readToEnd(int descriptor, std::size_t expectedSize) {
+    constexpr std::size_t smallestBuffer = 4096;
+    // One byte more than expected lets the end show without growing the buffer.
+    std::string bytes(std::min(std::max(expectedSize + 1, smallestBuffer), maximumTextFileSize + 1),
+                      '\0');
+    std::size_t used = 0;
+    while (true) {
+        if (used == bytes.size()) {
+            if (used > maximumTextFileSize) {
+                return tooLarge();
+            }
+            bytes.resize(std::min(bytes.size() * 2, maximumTextFileSize + 1));
+        }
+        const ssize_t count = ::read(descriptor, bytes.data() + used, bytes.size() - used);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return unreadable(errno);
+        }
+        if (count == 0) {
+            break;
+        }
+        used += static_cast<std::size_t>(count);
+    }
+    if (used > maximumTextFileSize) {
+        return tooLarge();
+    }
+    bytes.resize(used);
+    return bytes;
 }
 
 }  // namespace
@@ -112,98 +168,56 @@ Result<std::string> decodeText(std::string_view bytes) {
     if (isValidUtf8(bytes)) {
         return std::string(bytes);
     }
-    return decodeWindows1252(bytes);
+    return decodeLegacyText(bytes);
 }
 
 Result<std::string> readFileBytes(const std::filesystem::path& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return readFailure("The file could not be read: it is a folder.");
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return unreadable(errno);
     }
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream) {
-        return readFailure("The file could not be read: " + systemReason(errno) + ".");
+    // A named pipe nobody writes to would block the open and every read.
+    if (!S_ISREG(status.st_mode)) {
+        return notRegular(path, status.st_mode);
     }
-    stream.seekg(0, std::ios::end);
-    const std::streamoff size = stream.tellg();
-    if (size < 0) {
-        return readFailure("The file could not be read.");
+    if (static_cast<std::uintmax_t>(status.st_size) > maximumTextFileSize) {
+        return tooLarge();
     }
-    if (static_cast<std::uintmax_t>(size) > maximumTextFileSize) {
-        return readFailure("The file is larger than 64 MiB.");
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (file.descriptor() < 0) {
+        return unreadable(errno);
     }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    stream.seekg(0, std::ios::beg);
-    if (!stream.read(bytes.data(), size)) {
-        return readFailure("The file could not be read: " + systemReason(errno) + ".");
+    // Something else may have taken the path's place since it was looked at.
+    if (::fstat(file.descriptor(), &status) != 0) {
+        return unreadable(errno);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return notRegular(path, status.st_mode);
+    }
+    return readToEnd(file.descriptor(), static_cast<std::size_t>(status.st_size));
+}
+
+Result<std::string> readTextFile(const std::filesystem::path& path) {
+    Result<std::string> bytes = readFileBytes(path);
+    if (!bytes) {
+        return bytes;
+    }
+    std::string& text = bytes.value();
+    if (text.find('\0') != std::string::npos || !isValidUtf8(text)) {
+        return decodeText(text);
+    }
+    if (text.starts_with(byteOrderMark)) {
+        text.erase(0, byteOrderMark.size());
     }
     return bytes;
 }
 
-Result<std::string> readTextFile(const std::filesystem::path& path) {
-    auto bytes = readFileBytes(path);
-    if (!bytes) {
-        return bytes;
-    }
-    return decodeText(bytes.value());
-}
-
-namespace {
-
-// Writes through a temporary file beside the target; the reason when it fails.
-std::optional<std::string> writeFileAtomically(const std::filesystem::path& path,
-                                               std::string_view text) {
-    const std::filesystem::path folder =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + fileNameOf(path) + ".XXXXXX")).string();
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) {
-        return systemReason(errno);
-    }
-    const auto fail = [&](int error) {
-        ::close(descriptor);
-        ::unlink(temporary.c_str());
-        return std::optional<std::string>(systemReason(error));
-    };
-    std::string_view remaining = text;
-    while (!remaining.empty()) {
-        const ssize_t written = ::write(descriptor, remaining.data(), remaining.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return fail(errno);
-        }
-        remaining.remove_prefix(static_cast<std::size_t>(written));
-    }
-    // mkstemp creates the file readable by its owner only; a saved curve is an ordinary file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(descriptor, 0666 & ~mask) != 0 || ::fsync(descriptor) != 0) {
-        return fail(errno);
-    }
-    if (::close(descriptor) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return systemReason(error);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return systemReason(error);
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
 Outcome saveTextFile(const std::filesystem::path& path, std::string_view text) {
-    if (auto reason = writeFileAtomically(path, text)) {
-        return Outcome::refused(
-            Alert{"Failed to Save",
-                  "\"" + fileNameOf(path) + "\" could not be written: " + *reason + "."});
+    Result<PendingFile> pending = PendingFile::write(path, text);
+    if (!pending) {
+        return Outcome::refused(pending.refusal());
     }
-    return {};
+    return pending.value().commit();
 }
 
 std::string fileNameOf(const std::filesystem::path& path) {

@@ -6,7 +6,6 @@
 
 #include "Common/InkScale.h"
 #include "Common/Numbers.h"
-#include "CurveMath/Resample.h"
 
 namespace sg {
 
@@ -38,29 +37,30 @@ void CurveLimiter::setLimits(int lowLevel, int highLevel) {
     const int low = std::clamp(lowLevel, 0, high);
     const auto span = static_cast<std::size_t>(high - low);
 
-    std::vector<double> positions;
-    positions.reserve(span + 1);
-    for (std::size_t k = 0; k <= span; ++k) {
-        // With a single level there is nothing to normalise by; its one position is 0.
-        positions.push_back(span == 0 ? 0.0 : static_cast<double>(k) / static_cast<double>(span));
-    }
-
     QuadCurve trimmed;
     trimmed.reserve(curve_.size());
     for (const std::vector<double>& channel : curve_) {
-        std::vector<double> part;
-        part.reserve(span + 1);
-        for (auto level = static_cast<std::size_t>(low); level <= static_cast<std::size_t>(high);
-             ++level) {
-            // Loaded channels always hold 256 values; a short one reads as 0 beyond its end.
-            part.push_back(level < channel.size() ? channel[level] : 0.0);
+        // Loaded channels always hold 256 values; a short one reads as 0 beyond its end.
+        const auto valueAt = [&](std::size_t level) {
+            return level < channel.size() ? channel[level] : 0.0;
+        };
+        std::vector<double> levels;
+        levels.reserve(levelCount);
+        for (std::size_t k = 0; k < levelCount; ++k) {
+            // Position low + k/255 * span, as a whole level and the remainder in 255ths, so a
+            // whole level reads its value exactly and the full range gives the curve back.
+            const std::size_t steps = k * span;
+            const std::size_t level = static_cast<std::size_t>(low) + steps / lastLevel;
+            const std::size_t remainder = steps % lastLevel;
+            double value = valueAt(level);
+            if (remainder != 0) {
+                const double fraction =
+                    static_cast<double>(remainder) / static_cast<double>(lastLevel);
+                value += (valueAt(level + 1) - value) * fraction;
+            }
+            levels.push_back(value);
         }
-        if (span == 0) {
-            trimmed.emplace_back(levelCount, part.front());
-        } else {
-            trimmed.push_back(
-                resample(positions, part, Interpolation::linear, static_cast<double>(levelCount)));
-        }
+        trimmed.push_back(std::move(levels));
     }
 
     lowLevel_ = low;

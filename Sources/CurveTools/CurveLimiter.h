@@ -5,8 +5,9 @@
 namespace sg {
 
 // Trims a curve on its input axis like a levels control: every channel is replaced by its part
-// between the input levels lowLevel and highLevel, stretched over 256 levels with the "Linear"
-// resampling (output level k reads input position low + k/256 * (high - low)).
+// between the input levels lowLevel and highLevel, stretched over 256 levels. Output level k
+// reads the channel linearly at input position low + k/255 * (high - low); a position on a
+// whole level gives that level's value exactly, so the full range leaves a curve untouched.
 class CurveLimiter {
 public:
     // The built-in curve shown before any file is loaded: a straight ramp i * 256 on the first

@@ -1,13 +1,16 @@
 #include "MeasurementData/CgatsFile.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
 
 #include "Common/Numbers.h"
 #include "Common/Strings.h"
+#include "MeasurementData/Lightness.h"
 #include "MeasurementData/MeasurementAverager.h"
 #include "MeasurementData/MeasurementCells.h"
+#include "MeasurementData/MeasurementFile.h"
 #include "MeasurementData/MeasurementRefusal.h"
 
 namespace sg {
@@ -18,15 +21,16 @@ constexpr std::string_view numberOfSetsKeyword = "NUMBER_OF_SETS";
 constexpr std::string_view dataFormatKeyword = "BEGIN_DATA_FORMAT";
 constexpr std::string_view dataKeyword = "BEGIN_DATA";
 constexpr std::string_view lightnessField = "LAB_L";
+constexpr std::string_view luminanceField = "XYZ_Y";
 
-std::optional<std::size_t> firstLineStartingWith(const std::vector<std::string>& lines,
-                                                 std::string_view keyword, std::size_t from) {
-    for (std::size_t i = from; i < lines.size(); ++i) {
-        if (lines[i].starts_with(keyword)) {
-            return i;
-        }
+using Line = TextLines::Iterator;
+
+Line firstLineStartingWith(const TextLines& lines, std::string_view keyword, std::size_t from) {
+    Line line = lineAt(lines, from);
+    while (line != lines.end() && !line->starts_with(keyword)) {
+        ++line;
     }
-    return std::nullopt;
+    return line;
 }
 
 // The value of a keyword line: its first non-empty tab-separated part after the keyword.
@@ -50,51 +54,87 @@ Alert missingKeyword(std::string_view keyword) {
     return measurementRefusal("The file has no " + std::string(keyword) + " line.");
 }
 
-// The index of the line that opens the data block. The line after BEGIN_DATA_FORMAT holds the
-// field names and is tested as it stands; every other line with blanks and tabs trimmed.
-std::optional<std::size_t> dataBlockOpening(const std::vector<std::string>& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].starts_with(dataFormatKeyword)) {
-            ++i;
-            if (i < lines.size() && lines[i].starts_with(dataKeyword)) {
-                return i;
+// The line that opens the data block. The line after BEGIN_DATA_FORMAT holds the field names
+// and is tested as it stands; every other line with blanks and tabs trimmed.
+Line dataBlockOpening(const TextLines& lines) {
+    for (Line line = lines.begin(); line != lines.end(); ++line) {
+        if (line->starts_with(dataFormatKeyword)) {
+            if (++line == lines.end()) {
+                break;
             }
-        } else if (trim(lines[i], " \t").starts_with(dataKeyword)) {
-            return i;
+            if (line->starts_with(dataKeyword)) {
+                return line;
+            }
+        } else if (trim(*line, " \t").starts_with(dataKeyword)) {
+            return line;
+        }
+    }
+    return lines.end();
+}
+
+std::optional<std::size_t> indexOf(const std::vector<std::string_view>& names,
+                                   std::string_view name) {
+    const auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - names.begin());
+}
+
+// Where each row's L* is.
+struct LightnessColumn {
+    std::size_t index = 0;
+    std::string_view name = lightnessField;
+    // Split the lines as written at blanks and tabs, not the cleaned lines at tabs.
+    bool blankSeparated = false;
+};
+
+std::optional<LightnessColumn> lightnessColumn(const MeasurementFile& file, Line names) {
+    if (auto index = indexOf(cellsOf(*names, '\t'), lightnessField)) {
+        return LightnessColumn{*index};
+    }
+    const std::vector<std::string_view> written =
+        blankSeparatedCells(*lineAt(file.writtenLines(), names.index()));
+    for (const std::string_view field : {lightnessField, luminanceField}) {
+        if (auto index = indexOf(written, field)) {
+            return LightnessColumn{*index, field, true};
         }
     }
     return std::nullopt;
 }
 
+// L* from luminance: white is Y = 100, or Y = 1 for files that write fractions (none above 1).
+void convertLuminance(std::vector<double>& values) {
+    const double white = *std::max_element(values.begin(), values.end()) <= 1.0 ? 1.0 : 100.0;
+    for (double& value : values) {
+        value = lightnessFromLuminance(value / white);
+    }
+}
+
 }  // namespace
 
-Result<std::vector<double>> readCgatsLightness(const std::vector<std::string>& lines,
+Result<std::vector<double>> readCgatsLightness(const MeasurementFile& file,
                                                RepeatedPatches repeats) {
+    const TextLines lines = file.lines();
     // The field count steers nothing, but a file without it is no CGATS file to read.
-    const auto fieldsLine = firstLineStartingWith(lines, numberOfFieldsKeyword, 1);
-    if (!fieldsLine || !keywordValue(lines[*fieldsLine], numberOfFieldsKeyword)) {
+    const Line fieldsLine = firstLineStartingWith(lines, numberOfFieldsKeyword, 1);
+    if (fieldsLine == lines.end() || !keywordValue(*fieldsLine, numberOfFieldsKeyword)) {
         return missingKeyword(numberOfFieldsKeyword);
     }
 
-    const auto formatLine = firstLineStartingWith(lines, dataFormatKeyword, 0);
-    if (!formatLine || *formatLine + 1 >= lines.size()) {
+    Line names = firstLineStartingWith(lines, dataFormatKeyword, 0);
+    if (names == lines.end() || ++names == lines.end()) {
         return missingKeyword(dataFormatKeyword);
     }
-    const std::size_t namesLine = *formatLine + 1;
-    const std::vector<std::string_view> names = cellsOf(lines[namesLine], '\t');
-    std::optional<std::size_t> column;
-    for (std::size_t i = 0; i < names.size() && !column; ++i) {
-        if (names[i] == lightnessField) {
-            column = i;
-        }
-    }
+    const std::optional<LightnessColumn> column = lightnessColumn(file, names);
     if (!column) {
-        return measurementRefusal("the data format has no LAB_L column.", lineNumber(namesLine));
+        return measurementRefusal("the data format has no LAB_L or XYZ_Y column.",
+                                  lineNumber(names.index()));
     }
 
-    const auto setsLine = firstLineStartingWith(lines, numberOfSetsKeyword, 0);
+    const Line setsLine = firstLineStartingWith(lines, numberOfSetsKeyword, 0);
     const auto setsValue =
-        setsLine ? keywordValue(lines[*setsLine], numberOfSetsKeyword) : std::nullopt;
+        setsLine != lines.end() ? keywordValue(*setsLine, numberOfSetsKeyword) : std::nullopt;
     if (!setsValue) {
         return missingKeyword(numberOfSetsKeyword);
     }
@@ -102,37 +142,46 @@ Result<std::vector<double>> readCgatsLightness(const std::vector<std::string>& l
     const std::optional<long long> count = parseInteger(trim(setsText, " \t"));
     if (!count || *count < 1) {
         return measurementRefusal(
-            "NUMBER_OF_SETS is " + quoted(setsText) + ", not a whole number of at least 1.",
-            lineNumber(*setsLine));
+            "NUMBER_OF_SETS is " + sg::quoted(setsText) + ", not a whole number of at least 1.",
+            lineNumber(setsLine.index()));
     }
 
-    const std::optional<std::size_t> opening = dataBlockOpening(lines);
-    if (!opening) {
+    const Line opening = dataBlockOpening(lines);
+    if (opening == lines.end()) {
         return missingKeyword(dataKeyword);
     }
-    const std::size_t first = *opening + 1;
+    const std::size_t first = opening.index() + 1;
+    const std::size_t lineCount = lines.size();
     const auto rows = static_cast<unsigned long long>(*count);
-    if (lines.size() - first < rows) {
-        return measurementRefusal(
-            "NUMBER_OF_SETS announces " + std::to_string(rows) + " data lines, but only " +
-                std::to_string(lines.size() - first) + " lines follow BEGIN_DATA.",
-            lineNumber(lines.size() - 1));
+    if (lineCount - first < rows) {
+        return measurementRefusal("NUMBER_OF_SETS announces " + std::to_string(rows) +
+                                      " data lines, but only " + std::to_string(lineCount - first) +
+                                      " lines follow BEGIN_DATA.",
+                                  lineNumber(lineCount - 1));
     }
 
+    const TextLines rowLines = column->blankSeparated ? file.writtenLines() : lines;
     std::vector<double> values;
     values.reserve(static_cast<std::size_t>(rows));
-    for (std::size_t row = first; row < first + rows; ++row) {
-        const std::vector<std::string_view> cells = cellsOf(lines[row], '\t');
-        const std::optional<double> value =
-            *column < cells.size() ? parseDecimal(trim(cells[*column], " \t")) : std::nullopt;
+    Line row = column->blankSeparated ? lineAt(rowLines, first) : std::next(opening);
+    for (std::size_t index = first; index < first + rows; ++index) {
+        const std::vector<std::string_view> cells =
+            column->blankSeparated ? blankSeparatedCells(*row) : cellsOf(*row, '\t');
+        if (column->index >= cells.size()) {
+            return measurementRefusal(
+                "the data line has no " + std::string(column->name) + " value.", lineNumber(index));
+        }
+        const std::optional<double> value = parseDecimal(trim(cells[column->index], " \t"));
         if (!value) {
-            return *column < cells.size()
-                       ? measurementRefusal(
-                             quoted(cells[*column]) + " in the LAB_L column is not a number.",
-                             lineNumber(row))
-                       : measurementRefusal("the data line has no LAB_L value.", lineNumber(row));
+            return measurementRefusal(quoted(cells[column->index]) + " in the " +
+                                          std::string(column->name) + " column is not a number.",
+                                      lineNumber(index));
         }
         values.push_back(*value);
+        ++row;
+    }
+    if (column->name == luminanceField) {
+        convertLuminance(values);
     }
     if (repeats == RepeatedPatches::averaged) {
         values = MeasurementAverager::averagedIfRepeated(std::move(values));

@@ -9,7 +9,7 @@
 
 namespace sg {
 
-Result<std::vector<double>> readColorMunkiLightness(const std::vector<std::string>& lines) {
+Result<std::vector<double>> readColorMunkiLightness(const TextLines& lines) {
     constexpr std::string_view header = "Name,L*,a*,b*,";
     if (!lines.front().starts_with(header)) {
         return measurementRefusal("the header does not begin with \"" + std::string(header) + "\".",

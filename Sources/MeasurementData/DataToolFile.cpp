@@ -4,7 +4,7 @@
 
 namespace sg {
 
-Result<std::vector<double>> readDataToolLightness(const std::vector<std::string>& lines) {
+Result<std::vector<double>> readDataToolLightness(const TextLines& lines) {
     ColumnReading reading = readColumn(lines, 1, lines.size() - 1, 1, '\t');
     if (reading.unreadableRow) {
         return std::move(*reading.unreadableRow);

@@ -4,7 +4,7 @@
 
 namespace sg {
 
-Result<std::vector<double>> readLightnessColumn(const std::vector<std::string>& lines) {
+Result<std::vector<double>> readLightnessColumn(const TextLines& lines) {
     ColumnReading reading = readColumn(lines, 2, lines.size() - 1, 0, '\t');
     if (reading.values.empty() && reading.unreadableRow) {
         return std::move(*reading.unreadableRow);

@@ -28,9 +28,10 @@ struct FormatTest {
 };
 
 // In the order they are tried.
-const std::array<FormatTest, 7>& formatTests() {
-    static const std::array<FormatTest, 7> tests{{
+const std::array<FormatTest, 8>& formatTests() {
+    static const std::array<FormatTest, 8> tests{{
         {Regex("^CGATS.17"), MeasurementFormat::cgats, "CGATS"},
+        {Regex("^CTI3"), MeasurementFormat::cgats, "CGATS"},
         {Regex("^GRAY"), MeasurementFormat::dataTool, "dataTool"},
         {Regex("^Name"), MeasurementFormat::colorMunki, "ColorMunki File"},
         {Regex("^QTR-Linearize-Data"), MeasurementFormat::qtrLinearizeData,
@@ -42,23 +43,11 @@ const std::array<FormatTest, 7>& formatTests() {
     return tests;
 }
 
-std::vector<std::string> cleanedLines(std::string_view text) {
-    const std::string withoutBlanks = removeCharacters(text, " ");
-    std::vector<std::string> lines = splitString(withoutBlanks, '\n');
-    if (lines.size() < 2) {
-        lines = splitString(withoutBlanks, '\r');
-    }
-    if (!trim(lines.back(), "\t\r").empty()) {
-        lines.emplace_back();
-    }
-    return lines;
-}
-
-Result<std::vector<double>> parsed(MeasurementFormat format,
-                                   const std::vector<std::string>& lines) {
+Result<std::vector<double>> parsed(MeasurementFormat format, const MeasurementFile& file) {
+    const TextLines lines = file.lines();
     switch (format) {
         case MeasurementFormat::cgats:
-            return readCgatsLightness(lines, RepeatedPatches::averaged);
+            return readCgatsLightness(file, RepeatedPatches::averaged);
         case MeasurementFormat::dataTool:
             diag("dataTool Lab L found");
             return readDataToolLightness(lines);
@@ -85,6 +74,10 @@ Result<std::vector<double>> usable(Result<std::vector<double>> series) {
     if (values.empty()) {
         return measurementRefusal("The file holds no measurement lines.");
     }
+    // One value gives a correction that sets every channel to 0.
+    if (values.size() < 2) {
+        return measurementRefusal("The file holds one measurement; a curve needs at least two.");
+    }
     // Averaging or the density conversion can overflow numbers that each read fine (1e308,
     // a density of -400).
     if (!std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); })) {
@@ -95,7 +88,7 @@ Result<std::vector<double>> usable(Result<std::vector<double>> series) {
 
 Alert unrecognisedFormat() {
     return measurementRefusal(
-        "the first line is none of the known formats (CGATS.17, ColorMunki, SpyderPrint, "
+        "the first line is none of the known formats (CGATS.17, CTI3, ColorMunki, SpyderPrint, "
         "StepWedgeTool, QTR-Linearize-Data, GRAY, L*).",
         1);
 }
@@ -112,29 +105,44 @@ std::string_view measurementFormatName(MeasurementFormat format) {
 }
 
 Result<MeasurementFile> MeasurementFile::load(const std::filesystem::path& path) {
-    const Result<std::string> bytes = readFileBytes(path);
-    if (!bytes) {
-        return measurementRefusal(bytes.refusal().text);
+    Result<std::string> text = readTextFile(path);
+    if (!text) {
+        return measurementReadFailure(text.refusal().text);
     }
-    return fromBytes(fileNameOf(path), bytes.value());
+    return fromText(fileNameOf(path), std::move(text).value());
 }
 
 Result<MeasurementFile> MeasurementFile::fromBytes(std::string fileName, std::string_view bytes) {
     if (bytes.size() > maximumTextFileSize) {
-        return measurementRefusal("The file is larger than 64 MiB.");
+        return measurementReadFailure("The file is larger than 64 MiB.");
     }
-    const Result<std::string> text = decodeText(bytes);
+    Result<std::string> text = decodeText(bytes);
     if (!text) {
-        return measurementRefusal(text.refusal().text);
+        return measurementReadFailure(text.refusal().text);
     }
+    return fromText(std::move(fileName), std::move(text).value());
+}
+
+MeasurementFile MeasurementFile::fromText(std::string fileName, std::string text) {
     MeasurementFile file;
     file.fileName_ = std::move(fileName);
-    file.lines_ = cleanedLines(text.value());
+    file.separator_ = text.find('\n') == std::string::npos ? '\r' : '\n';
+    const std::size_t lastLineStart = text.rfind(file.separator_);
+    const std::string_view lastLine =
+        std::string_view(text).substr(lastLineStart == std::string::npos ? 0 : lastLineStart + 1);
+    if (lastLine.find_first_not_of(" \t\r") != std::string_view::npos) {
+        text += file.separator_;
+    }
+    // Most files hold no blank: their lines need no second copy.
+    if (text.find(' ') != std::string::npos) {
+        file.withoutBlanks_ = removeCharacters(text, " ");
+    }
+    file.text_ = std::move(text);
     return file;
 }
 
 std::optional<MeasurementFormat> MeasurementFile::detectFormat() const {
-    const std::string& firstLine = lines_.front();
+    const std::string_view firstLine = lines().front();
     for (const FormatTest& test : formatTests()) {
         if (test.regex.matches(firstLine)) {
             if (test.format == MeasurementFormat::colorMunki) {
@@ -151,7 +159,7 @@ Result<std::vector<double>> readLinearizationSeries(const MeasurementFile& file)
     if (!format) {
         return unrecognisedFormat();
     }
-    return usable(parsed(*format, file.lines()));
+    return usable(parsed(*format, file));
 }
 
 Result<std::vector<double>> readSeparationChartSeries(const MeasurementFile& file) {
@@ -163,7 +171,7 @@ Result<std::vector<double>> readSeparationChartSeries(const MeasurementFile& fil
         return Alert{std::string(measurementLoadFailureTitle),
                      "Automatic curve creation reads CGATS files only."};
     }
-    return usable(readCgatsLightness(file.lines(), RepeatedPatches::kept));
+    return usable(readCgatsLightness(file, RepeatedPatches::kept));
 }
 
 }  // namespace sg

@@ -12,6 +12,10 @@ Alert measurementRefusal(std::string_view reason, std::optional<std::size_t> lin
     return Alert{std::string(measurementLoadFailureTitle), std::move(text), line};
 }
 
+Alert measurementReadFailure(std::string reason) {
+    return Alert{std::string(measurementLoadFailureTitle), std::move(reason)};
+}
+
 std::string quoted(std::string_view text) {
     constexpr std::size_t longest = 30;
     if (text.size() <= longest) {

@@ -18,6 +18,10 @@ inline constexpr std::string_view measurementLoadFailureText =
 // reason is given as "Line <n>: <reason>".
 Alert measurementRefusal(std::string_view reason, std::optional<std::size_t> line = std::nullopt);
 
+// The refusal of a file that could not be read as text at all: the load-failure title and the
+// reason alone, since checking the format would not help.
+Alert measurementReadFailure(std::string reason);
+
 // The line number (counted from 1) of a line index, as the refusals name it.
 inline std::size_t lineNumber(std::size_t index) {
     return index + 1;

@@ -4,11 +4,12 @@
 
 namespace sg {
 
-Result<std::vector<double>> readQtrLinearizeDataLightness(const std::vector<std::string>& lines) {
-    if (lines.size() < 10) {
+Result<std::vector<double>> readQtrLinearizeDataLightness(const TextLines& lines) {
+    const std::size_t lineCount = lines.size();
+    if (lineCount < 10) {
         return std::vector<double>();
     }
-    ColumnReading reading = readColumn(lines, 3, lines.size() - 6, 2, '\t');
+    ColumnReading reading = readColumn(lines, 3, lineCount - 6, 2, '\t');
     if (reading.unreadableRow) {
         return std::move(*reading.unreadableRow);
     }

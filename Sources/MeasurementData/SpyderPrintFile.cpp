@@ -14,13 +14,13 @@
 namespace sg {
 namespace {
 
-std::vector<std::string> cellsWithoutBlanks(const std::string& line) {
+std::vector<std::string> cellsWithoutBlanks(std::string_view line) {
     return splitString(removeCharacters(line, " \r"), '\t');
 }
 
 // The column that holds L*: the second of rows of row number, L*, a* and b*, else the first.
 // A first line without a row number but with an L* value holds single values, one per line.
-std::size_t lightnessColumn(const std::string& firstLine) {
+std::size_t lightnessColumn(std::string_view firstLine) {
     static const Regex singleValue("([0-9]{2})\\.([0-9]{0,2})");
     if (!firstLine.starts_with('1') && singleValue.matches(firstLine)) {
         return 0;
@@ -30,18 +30,19 @@ std::size_t lightnessColumn(const std::string& firstLine) {
 
 }  // namespace
 
-Result<std::vector<double>> readSpyderPrintLightness(const std::vector<std::string>& lines) {
+Result<std::vector<double>> readSpyderPrintLightness(const TextLines& lines) {
     const std::size_t column = lightnessColumn(lines.front());
     std::vector<double> values;
     std::optional<Alert> unreadableRow;
-    for (std::size_t row = 0; row + 1 < lines.size(); ++row) {
-        const std::vector<std::string> cells = cellsWithoutBlanks(lines[row]);
+    const std::size_t lastLine = lines.size() - 1;
+    for (auto row = lines.begin(); row.index() < lastLine; ++row) {
+        const std::vector<std::string> cells = cellsWithoutBlanks(*row);
         const std::optional<double> value = column < cells.size()
                                                 ? parseDecimal(replaceAll(cells[column], ",", "."))
                                                 : std::nullopt;
         if (!value) {
             unreadableRow = unreadableCell(
-                std::vector<std::string_view>(cells.begin(), cells.end()), column, row);
+                std::vector<std::string_view>(cells.begin(), cells.end()), column, row.index());
             break;
         }
         values.push_back(*value);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Common/Result.h"
+#include "Common/TextLines.h"
 
 namespace sg {
 
@@ -11,6 +12,6 @@ namespace sg {
 // b*. Decimal commas are accepted, repeated measurements are averaged, and a nearly flat
 // series (first and last within 4) is taken as optical densities and converted to L*.
 // Reading stops at the first unreadable row.
-Result<std::vector<double>> readSpyderPrintLightness(const std::vector<std::string>& lines);
+Result<std::vector<double>> readSpyderPrintLightness(const TextLines& lines);
 
 }  // namespace sg

@@ -1,7 +1,9 @@
 #include "QuadFiles/GutenprintCurveXml.h"
 
+#include <algorithm>
 #include <array>
 
+#include "Common/InkScale.h"
 #include "Common/Numbers.h"
 
 namespace sg {
@@ -110,8 +112,9 @@ std::string gutenprintCurveXml(const std::vector<double>& values, std::string_vi
     // The count stays 256 whatever the number of values.
     text += "<sequence count=\"256\" lower-bound=\"0\" upper-bound=\"65535\">\n";
     for (const double value : values) {
-        // "%.0f": nearest integer, halves to even, sign kept.
-        text += formatFixed(value, 0);
+        // Within the declared bounds, like the .quad writer; NaN gives 0. Then "%.0f": the
+        // nearest integer, halves to even.
+        text += formatFixed(value >= 0.0 ? std::min(value, largestInkValue) : 0.0, 0);
         text += '\n';
     }
     text += "</sequence>\n</curve>\n</gutenprint>";

@@ -8,7 +8,8 @@ namespace sg {
 
 // One channel of a curve as a Gutenprint XML curve file. The paper name (the export folder's
 // name) is written as a comment, the channel label as the channel name, and every value as the
-// nearest whole number (halves to even).
+// nearest whole number (halves to even) within the bounds the file declares, 0..65535 (below 0
+// and NaN give 0).
 std::string gutenprintCurveXml(const std::vector<double>& values, std::string_view channelLabel,
                                std::string_view paperName);
 

@@ -4,11 +4,22 @@
 #include <set>
 #include <system_error>
 
+#include "Common/PendingFile.h"
 #include "Common/Strings.h"
-#include "Common/TextFiles.h"
 #include "QuadFiles/GutenprintCurveXml.h"
 
 namespace sg {
+namespace {
+
+Alert exportFailure(const std::vector<std::string>& reasons,
+                    const std::vector<std::string>& written) {
+    std::string text = joinStrings(reasons, "\n") + "\n";
+    text +=
+        written.empty() ? "No file was written." : "Written: " + joinStrings(written, ", ") + ".";
+    return Alert{"Failed to Export Gutenprint XML", std::move(text)};
+}
+
+}  // namespace
 
 std::string gutenprintPaperName(const std::filesystem::path& folder) {
     std::error_code error;
@@ -33,7 +44,9 @@ Outcome exportGutenprintXml(const QuadCurve& curve, const std::vector<std::strin
     const std::string paperName = gutenprintPaperName(folder);
     const std::size_t channelCount = std::min(curve.size(), labels.size());
 
+    // Every file is written before any takes its place, so a failure replaces none.
     std::set<std::string> usedNames;
+    std::vector<PendingFile> pending;
     std::vector<std::string> failures;
     for (std::size_t channel = 0; channel < channelCount; ++channel) {
         std::string fileName = gutenprintFileName(labels[channel]);
@@ -41,16 +54,31 @@ Outcome exportGutenprintXml(const QuadCurve& curve, const std::vector<std::strin
             fileName = "Channel" + std::to_string(channel + 1) + ".xml";
         }
         usedNames.insert(fileName);
-        const Outcome saved = saveTextFile(
+        Result<PendingFile> file = PendingFile::write(
             folder / fileName, gutenprintCurveXml(curve[channel], labels[channel], paperName));
-        if (saved.isRefused()) {
-            failures.push_back(saved.alert()->text);
+        if (file) {
+            pending.push_back(std::move(file).value());
+        } else {
+            failures.push_back(file.refusal().text);
         }
     }
-    if (failures.empty()) {
-        return {};
+    if (!failures.empty()) {
+        return Outcome::refused(exportFailure(failures, {}));
     }
-    return Outcome::refused(Alert{"Failed to Export Gutenprint XML", joinStrings(failures, "\n")});
+
+    std::vector<std::string> written;
+    for (PendingFile& file : pending) {
+        const Outcome committed = file.commit();
+        if (committed.isRefused()) {
+            failures.push_back(committed.alert()->text);
+        } else {
+            written.push_back(file.name());
+        }
+    }
+    if (!failures.empty()) {
+        return Outcome::refused(exportFailure(failures, written));
+    }
+    return {};
 }
 
 }  // namespace sg

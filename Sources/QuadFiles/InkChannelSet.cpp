@@ -12,17 +12,22 @@ const std::vector<InkChannelSet>& inkChannelSets() {
         {"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR", {K, C, M, Y, LC, LM, LK, LLK, OR, GR}},
         {"## QuadToneRIP MK,C,M,Y,R,B,PK,GL", {MK, C, M, Y, R, B, PK, GL}},
         {"## QuadToneRIP MK,C,M,Y,R,OR,PK,GL", {MK, C, M, Y, R, OR, PK, GL}},
+        {"## QuadToneRIP KCMYcmk", {K, C, M, Y, LC, LM, LK}},
     };
     return sets;
 }
 
-int channelCountOfHeaderLine(std::string_view line) {
+const InkChannelSet* inkChannelSetOf(std::string_view headerLine) {
     for (const InkChannelSet& set : inkChannelSets()) {
-        if (set.headerLine == line) {
-            return static_cast<int>(set.channels.size());
+        if (set.headerLine == headerLine) {
+            return &set;
         }
     }
-    return 0;
+    return nullptr;
+}
+
+std::string channelLabel(InkChannel channel) {
+    return "# " + std::string(channelIdentifier(channel)) + " Curve";
 }
 
 }  // namespace sg

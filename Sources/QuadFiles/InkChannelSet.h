@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,11 +14,16 @@ struct InkChannelSet {
     std::vector<InkChannel> channels;
 };
 
-// The seven recognised sets, 4-ink first, the two MK sets last.
+// The recognised sets: the seven of today's header lines, 4-ink first and the two MK sets
+// after them, then the older seven-ink form "## QuadToneRIP KCMYcmk" (lower case for the light
+// inks: K, C, M, Y, LC, LM, LK).
 const std::vector<InkChannelSet>& inkChannelSets();
 
-// The channel count of a header line; 0 unless the whole line equals one of the seven
-// (case, blanks and trailing characters count).
-int channelCountOfHeaderLine(std::string_view line);
+// The set whose header line the whole line is (case, blanks and trailing characters count);
+// none for any other line.
+const InkChannelSet* inkChannelSetOf(std::string_view headerLine);
+
+// The label a channel of the set goes by when a file gives none: "# K Curve", "# LLK Curve".
+std::string channelLabel(InkChannel channel);
 
 }  // namespace sg

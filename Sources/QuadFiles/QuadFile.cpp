@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "Common/InkScale.h"
 #include "Common/Numbers.h"
 #include "Common/Strings.h"
 #include "Common/TextFiles.h"
+#include "Common/TextLines.h"
 #include "QuadFiles/InkChannelSet.h"
 #include "QuadFiles/QuadChannelBlock.h"
 
@@ -52,7 +54,7 @@ std::string quotedLine(std::string_view line) {
 
 // A DOS end-of-file byte after the last value, possibly followed by line ends.
 void dropEndOfFileMarker(std::string& text) {
-    const std::size_t last = text.find_last_not_of("\r\n");
+    const std::size_t last = text.find_last_not_of('\n');
     if (last != std::string::npos && text[last] == endOfFileMarker) {
         text.erase(last, 1);
     }
@@ -76,69 +78,66 @@ void keepReadableAsNotes(std::vector<std::string>& notes) {
     }
 }
 
+bool isBlank(std::string_view line) {
+    return trim(line, " \t").empty();
+}
+
+bool isValue(std::string_view line) {
+    return parseDecimal(line).has_value();
+}
+
+// The number (counted from 1) of the last line holding more than blanks; 0 when none does.
+std::size_t lastTextLine(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == ' ' || text[end - 1] == '\t')) {
+        --end;
+    }
+    if (end == 0) {
+        return 0;
+    }
+    return static_cast<std::size_t>(std::count(text.begin(), text.begin() + end, '\n')) + 1;
+}
+
+Alert refusal(std::string informativeText, std::optional<std::size_t> line = std::nullopt) {
+    return Alert{std::string(QuadFile::loadFailureTitle), std::move(informativeText), line};
+}
+
 }  // namespace
 
-// Reads the lines of a recognised file into a new object, or names the first problem.
+// Reads the lines of a file into a new object, or names the first problem. The lines are
+// views into the text, walked once from the top.
+//
+// Two layouts load. The labelled one: per channel a label line and 256 values. The merged one
+// of older tools: no labels, each channel's values preceded by comment lines of its own
+// ("# file ...", "# curve ...", "# limit 95.0"); the channels take their labels from the header
+// line and their comment lines join the notes, so a save writes the labelled layout and loses
+// nothing. Blank lines before the header line, between a label and its values and between
+// values are skipped.
 class QuadLineParser {
 public:
-    QuadLineParser(const std::vector<std::string>& lines, int channelCount)
-        : lines_(lines), channelCount_(static_cast<std::size_t>(channelCount)) {
-        const auto lastText = std::find_if(lines.rbegin(), lines.rend(),
-                                           [](const std::string& line) { return !line.empty(); });
-        endLine_ = static_cast<std::size_t>(lines.rend() - lastText);
-    }
+    explicit QuadLineParser(std::string_view text)
+        : lines_(text), line_(lines_.begin()), endLine_(lastTextLine(text)) {}
 
     // Fills the parsed fields of `file`, or returns the refusal.
     std::optional<Alert> parseInto(QuadFile& file) {
-        if (auto problem = readHeaderBlock(file)) {
+        skipBlankLines();
+        if (atEnd()) {
+            return refusal(
+                "The file is empty; it must begin with a QuadToneRIP header line such as "
+                "\"" +
+                std::string(exampleHeaderLine) + "\".");
+        }
+        set_ = inkChannelSetOf(*line_);
+        if (set_ == nullptr) {
+            return problemHere(" is not a QuadToneRIP header line such as \"" +
+                               std::string(exampleHeaderLine) + "\".");
+        }
+        file.headerBlock_ = {std::string(*line_)};
+        ++line_;
+        readHeaderComments(file);
+        const bool merged = !atEnd() && isValue(*line_);
+        if (auto problem = merged ? readMergedChannels(file) : readLabelledChannels(file)) {
             return problem;
-        }
-        for (std::size_t channel = 0; channel < channelCount_; ++channel) {
-            if (auto problem = readInkChannel(file, channel)) {
-                return problem;
-            }
-        }
-        return std::nullopt;
-    }
-
-private:
-    // A refusal about the line at `index` (counted from 0).
-    static Alert problemAt(std::size_t index, std::string text) {
-        return Alert{std::string(QuadFile::loadFailureTitle),
-                     "Line " + std::to_string(index + 1) + std::move(text), index + 1};
-    }
-
-    // Nothing but empty lines from `next_` on: the file has ended.
-    bool atEnd() const { return next_ >= endLine_; }
-
-    Alert ended(std::string_view before) const {
-        return Alert{std::string(QuadFile::loadFailureTitle),
-                     "The file ends at line " + std::to_string(endLine_) + ", before " +
-                         std::string(before) + ".",
-                     endLine_};
-    }
-
-    static std::string channelName(std::size_t channel, std::string_view label) {
-        return "channel " + std::to_string(channel + 1) + " (" + quotedLine(label) + ")";
-    }
-
-    std::optional<Alert> readHeaderBlock(QuadFile& file) {
-        file.headerBlock_ = {lines_[0]};
-        next_ = 1;
-        for (std::size_t taken = 0; taken < maximumHeaderCommentLines && next_ < lines_.size();
-             ++taken) {
-            const std::string& line = lines_[next_];
-            if (isFirstChannelLabel(line)) {
-                break;
-            }
-            // Older merge files have no labels: their values would vanish into the notes.
-            if (parseDecimal(line)) {
-                return problemAt(next_, " holds the value " + quotedLine(line) +
-                                            " before any channel label; each channel must begin "
-                                            "with a label line such as \"# K Curve\".");
-            }
-            file.headerBlock_.push_back(line);
-            ++next_;
         }
         const std::vector<std::string> comments(file.headerBlock_.begin() + 1,
                                                 file.headerBlock_.end());
@@ -146,107 +145,159 @@ private:
         return std::nullopt;
     }
 
-    std::optional<Alert> readInkChannel(QuadFile& file, std::size_t channel) {
-        if (atEnd()) {
-            return ended(channel == 0 ? std::string("the first channel label")
-                                      : "the label of channel " + std::to_string(channel + 1));
-        }
-        const std::string& label = lines_[next_];
-        if (parseDecimal(label)) {
-            std::string text = " holds the value " + quotedLine(label) +
-                               " where the label of channel " + std::to_string(channel + 1) +
-                               " should be";
-            if (channel > 0) {
-                text += "; " + channelName(channel - 1, file.labels_.back()) +
-                        " has more than 256 values";
-            }
-            return problemAt(next_, text + ".");
-        }
-        ++next_;
+private:
+    std::size_t lineNumber() const { return line_.index() + 1; }
 
+    // A refusal about the current line; the text follows "Line <n>".
+    Alert problemHere(std::string text) const {
+        return refusal("Line " + std::to_string(lineNumber()) + std::move(text), lineNumber());
+    }
+
+    // Nothing but blank lines from the current one on: the file has ended.
+    bool atEnd() const { return line_ == lines_.end() || lineNumber() > endLine_; }
+
+    Alert ended(std::string_view before) const {
+        return refusal("The file ends at line " + std::to_string(endLine_) + ", before " +
+                           std::string(before) + ".",
+                       endLine_);
+    }
+
+    void skipBlankLines() {
+        while (!atEnd() && isBlank(*line_)) {
+            ++line_;
+        }
+    }
+
+    bool nextIsValue() const {
+        TextLines::Iterator next = line_;
+        ++next;
+        return next != lines_.end() && isValue(*next);
+    }
+
+    static std::string channelName(std::size_t channel, std::string_view label) {
+        return "channel " + std::to_string(channel + 1) + " (" + quotedLine(label) + ")";
+    }
+
+    // The comment lines up to the first label, at most 51 of them. Older merge files have no
+    // labels: their first value ends the comments.
+    void readHeaderComments(QuadFile& file) {
+        for (std::size_t taken = 0; taken < maximumHeaderCommentLines && !atEnd() &&
+                                    !isFirstChannelLabel(*line_) && !isValue(*line_);
+             ++taken, ++line_) {
+            file.headerBlock_.emplace_back(*line_);
+        }
+    }
+
+    std::optional<Alert> readLabelledChannels(QuadFile& file) {
+        for (std::size_t channel = 0; channel < set_->channels.size(); ++channel) {
+            // A blank line right before the values is the label, as such files always read.
+            while (!atEnd() && isBlank(*line_) && !nextIsValue()) {
+                ++line_;
+            }
+            if (atEnd()) {
+                return ended(channel == 0 ? std::string("the first channel label")
+                                          : "the label of channel " + std::to_string(channel + 1));
+            }
+            const std::string_view label = *line_;
+            // Never so for the first channel: a value there begins the merged layout.
+            if (isValue(label)) {
+                return problemHere(" holds the value " + quotedLine(label) +
+                                   " where the label of channel " + std::to_string(channel + 1) +
+                                   " should be; " + channelName(channel - 1, file.labels_.back()) +
+                                   " has more than 256 values.");
+            }
+            ++line_;
+            if (auto problem = readValues(file, channel, label)) {
+                return problem;
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Alert> readMergedChannels(QuadFile& file) {
+        const std::size_t channelCount = set_->channels.size();
+        for (std::size_t channel = 0; channel < channelCount; ++channel) {
+            const std::string label = channelLabel(set_->channels[channel]);
+            for (; !atEnd() && !isValue(*line_); ++line_) {
+                if (!isBlank(*line_)) {
+                    file.headerBlock_.emplace_back(*line_);
+                }
+            }
+            if (atEnd()) {
+                return ended("the first value of " + channelName(channel, label));
+            }
+            if (auto problem = readValues(file, channel, label)) {
+                return problem;
+            }
+        }
+        for (; !atEnd(); ++line_) {
+            if (isValue(*line_)) {
+                return problemHere(" holds the value " + quotedLine(*line_) +
+                                   ", but the header line names only " +
+                                   std::to_string(channelCount) + " channels.");
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Alert> readValues(QuadFile& file, std::size_t channel, std::string_view label) {
         std::vector<double> values;
         values.reserve(levelCount);
-        for (std::size_t level = 0; level < levelCount; ++level, ++next_) {
+        for (std::size_t level = 0; level < levelCount; ++level, ++line_) {
+            skipBlankLines();
             if (atEnd()) {
                 return ended("the 256th value of " + channelName(channel, label));
             }
-            const std::string& line = lines_[next_];
-            const std::optional<double> value = parseDecimal(line);
+            const std::optional<double> value = parseDecimal(*line_);
             if (!value) {
-                return notANumber(line, level, channel, label);
+                return notANumber(level, channel, label);
             }
             values.push_back(*value);
         }
-        file.labels_.push_back(label);
+        file.labels_.emplace_back(label);
         file.curve_.push_back(std::move(values));
         return std::nullopt;
     }
 
-    Alert notANumber(std::string_view line, std::size_t level, std::size_t channel,
-                     std::string_view label) const {
-        const std::string where =
-            "value " + std::to_string(level + 1) + " of " + channelName(channel, label);
-        if (line.empty()) {
-            return problemAt(next_, " is empty where " + where + " should be.");
-        }
+    Alert notANumber(std::size_t level, std::size_t channel, std::string_view label) const {
+        const std::string_view line = *line_;
         if (level > 0 && looksLikeLabel(line)) {
-            return problemAt(next_, ": " + quotedLine(line) + " is not a number; " +
-                                        channelName(channel, label) + " has only " +
-                                        std::to_string(level) + " values.");
+            return problemHere(": " + quotedLine(line) + " is not a number; " +
+                               channelName(channel, label) + " has only " + std::to_string(level) +
+                               " values.");
         }
-        return problemAt(next_,
-                         ": " + quotedLine(line) + " is not a number; it should be " + where + ".");
+        return problemHere(": " + quotedLine(line) + " is not a number; it should be value " +
+                           std::to_string(level + 1) + " of " + channelName(channel, label) + ".");
     }
 
-    const std::vector<std::string>& lines_;
-    std::size_t channelCount_;
-    std::size_t endLine_ = 0;  // number of the last line that is not empty
-    std::size_t next_ = 0;
+    TextLines lines_;
+    TextLines::Iterator line_;
+    std::size_t endLine_;
+    const InkChannelSet* set_ = nullptr;
 };
 
-namespace {
-
-Alert refusal(std::string informativeText) {
-    return Alert{std::string(QuadFile::loadFailureTitle), std::move(informativeText)};
-}
-
-Alert lineOneRefusal(std::string informativeText) {
-    return Alert{std::string(QuadFile::loadFailureTitle), std::move(informativeText), 1};
-}
-
-}  // namespace
-
 Result<QuadFile> QuadFile::load(const std::filesystem::path& path) {
-    auto bytes = readFileBytes(path);
-    if (!bytes) {
-        return refusal(bytes.refusal().text);
+    Result<std::string> text = readTextFile(path);
+    if (!text) {
+        return refusal(text.refusal().text);
     }
-    return fromBytes(fileNameOf(path), bytes.value());
+    return fromText(fileNameOf(path), std::move(text).value());
 }
 
 Result<QuadFile> QuadFile::fromBytes(std::string fileName, std::string_view bytes) {
-    auto decoded = decodeText(bytes);
-    if (!decoded) {
-        return refusal(decoded.refusal().text);
+    Result<std::string> text = decodeText(bytes);
+    if (!text) {
+        return refusal(text.refusal().text);
     }
-    std::string text = std::move(decoded).value();
-    dropEndOfFileMarker(text);
+    return fromText(std::move(fileName), std::move(text).value());
+}
 
-    const std::vector<std::string> lines = splitString(removeCharacters(text, "\r"), '\n');
-    const int channelCount = channelCountOfHeaderLine(lines.front());
-    if (channelCount == 0) {
-        if (lines.front().empty()) {
-            return lineOneRefusal(
-                "Line 1 is empty; the file must begin with a QuadToneRIP header line "
-                "such as \"" +
-                std::string(exampleHeaderLine) + "\".");
-        }
-        return lineOneRefusal("Line 1 is not a QuadToneRIP header line such as \"" +
-                              std::string(exampleHeaderLine) + "\".");
-    }
+Result<QuadFile> QuadFile::fromText(std::string fileName, std::string text) {
+    std::erase(text, '\r');
+    dropEndOfFileMarker(text);
     QuadFile file;
     file.fileName_ = std::move(fileName);
-    QuadLineParser parser(lines, channelCount);
+    QuadLineParser parser(text);
     if (auto problem = parser.parseInto(file)) {
         return std::move(*problem);
     }

@@ -14,8 +14,9 @@ namespace sg {
 // writer that puts a tool's result back under the same header.
 //
 // Only complete files load: a recognised header line, then per channel one label and 256
-// numbers. Anything else is refused with the "Failed to Load Quad File" alert, whose text
-// names the problem and its line; the caller keeps whatever file it had.
+// numbers, or the merged layout of older tools, whose channels have comment lines of their own
+// instead of labels. Anything else is refused with the "Failed to Load Quad File" alert, whose
+// text names the problem and its line; the caller keeps whatever file it had.
 class QuadFile {
 public:
     static constexpr std::string_view loadFailureTitle = "Failed to Load Quad File";
@@ -23,16 +24,18 @@ public:
     // Reads and parses the file at `path`; the file name is its last path component.
     static Result<QuadFile> load(const std::filesystem::path& path);
 
-    // Parses file bytes as read from disk (UTF-8, else Windows-1252; CR dropped anywhere; a
-    // DOS end-of-file byte at the end dropped).
+    // Parses file bytes as read from disk (decodeText; CR dropped anywhere; a DOS end-of-file
+    // byte at the end dropped).
     static Result<QuadFile> fromBytes(std::string fileName, std::string_view bytes);
 
     const std::string& fileName() const { return fileName_; }
-    // The header line, then the comment lines before the first channel label, as read.
+    // The header line, then the comment lines before the first channel label, as read; in the
+    // merged layout also each channel's own comment lines, in file order.
     const std::vector<std::string>& headerBlock() const { return headerBlock_; }
     // The comment lines joined by "\n", with every "# " removed.
     const std::string& notes() const { return notes_; }
-    // Each channel's label line exactly as read, in file order.
+    // Each channel's label line exactly as read, in file order; in the merged layout the label
+    // of the header line's channel ("# K Curve").
     const std::vector<std::string>& labels() const { return labels_; }
     // One array of 256 values per channel, as read: no rounding, no clamping.
     const QuadCurve& curve() const { return curve_; }
@@ -55,6 +58,8 @@ public:
 
 private:
     friend class QuadLineParser;
+
+    static Result<QuadFile> fromText(std::string fileName, std::string text);
 
     std::string fileName_;
     std::vector<std::string> headerBlock_;

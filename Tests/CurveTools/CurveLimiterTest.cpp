@@ -2,10 +2,14 @@
 
 #include <cmath>
 #include <cstddef>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "QuadFiles/QuadFile.h"
+#include "Support/TestData.h"
 
 namespace sg {
 namespace {
@@ -19,17 +23,18 @@ std::vector<double> squaresChannel() {
     return channel;
 }
 
-TEST(CurveLimiter, StartsWithTheBuiltInRampOverTheFullRange) {
+TEST(CurveLimiter, StartsWithTheBuiltInRampUntouched) {
     const CurveLimiter limiter;
     ASSERT_EQ(limiter.trimmedCurve().size(), 8u);
-    for (std::size_t channel = 1; channel < 8; ++channel) {
-        EXPECT_EQ(limiter.trimmedCurve()[channel], std::vector<double>(256, 0.0)) << channel;
-    }
-    // Level 255 is read at 255/256 of the way, so the ramp comes out as 255 * k.
-    ASSERT_EQ(limiter.trimmedCurve()[0].size(), 256u);
-    for (std::size_t k = 0; k < 256; ++k) {
-        EXPECT_NEAR(limiter.trimmedCurve()[0][k], 255.0 * static_cast<double>(k), 1e-9) << k;
-    }
+    EXPECT_EQ(limiter.trimmedCurve(), CurveLimiter::builtInRampCurve());
+    EXPECT_EQ(limiter.trimmedCurve()[0][255], 65280.0);
+
+    // Start 0.5, end 1: levels 127 to 255, from 127 * 256 up to 255 * 256.
+    CurveLimiter upperHalf;
+    upperHalf.setLimits(CurveLimiter::lowLevelForSelection(0.5),
+                        CurveLimiter::highLevelForSelection(1.0));
+    EXPECT_EQ(upperHalf.trimmedCurve()[0][0], 32512.0);
+    EXPECT_EQ(upperHalf.trimmedCurve()[0][255], 65280.0);
 }
 
 TEST(CurveLimiter, SelectionFractionsScaleBy255ForTheStartAnd256ForTheEnd) {
@@ -46,7 +51,8 @@ TEST(CurveLimiter, SelectionFractionsScaleBy255ForTheStartAnd256ForTheEnd) {
     EXPECT_EQ(CurveLimiter::lowLevelForSelection(std::nan("")), 0);
 }
 
-// Output level k holds the channel read linearly at input position low + k/256 * (high - low).
+// Output level k holds the channel read linearly at input position low + k/255 * (high - low),
+// exactly the level's value where that position is a whole level.
 TEST(CurveLimiter, EveryLevelReadsTheCurveLinearlyBetweenTheLimits) {
     const std::vector<double> squares = squaresChannel();
     for (const auto& [low, high] : std::vector<std::pair<int, int>>{
@@ -54,18 +60,45 @@ TEST(CurveLimiter, EveryLevelReadsTheCurveLinearlyBetweenTheLimits) {
         SCOPED_TRACE(std::to_string(low) + ".." + std::to_string(high));
         const CurveLimiter limiter({squares, squares}, low, high);
         ASSERT_EQ(limiter.trimmedCurve().size(), 2u);
-        ASSERT_EQ(limiter.trimmedCurve()[1].size(), 256u);
-        for (std::size_t k = 0; k < 256; ++k) {
-            const double position = low + (static_cast<double>(k) / 256.0) * (high - low);
+        const std::vector<double>& result = limiter.trimmedCurve()[1];
+        ASSERT_EQ(result.size(), 256u);
+        for (int k = 0; k < 256; ++k) {
+            const int steps = k * (high - low);
+            if (steps % 255 == 0) {
+                EXPECT_EQ(result[k], squares[low + steps / 255]) << k;
+            }
+            const double position = low + static_cast<double>(steps) / 255.0;
             const auto below = static_cast<std::size_t>(std::floor(position));
-            const double expected = squares[below] + (squares[below + 1] - squares[below]) *
-                                                         (position - static_cast<double>(below));
-            EXPECT_NEAR(limiter.trimmedCurve()[1][k], expected, 1e-6) << k;
+            const double above = below < 255 ? squares[below + 1] : squares[below];
+            const double expected =
+                squares[below] + (above - squares[below]) * (position - static_cast<double>(below));
+            EXPECT_NEAR(result[k], expected, 1e-6) << k;
             if (k > 0) {  // a rising channel stays rising
-                EXPECT_LE(limiter.trimmedCurve()[1][k - 1], limiter.trimmedCurve()[1][k]);
+                EXPECT_LE(result[k - 1], result[k]);
             }
         }
     }
+}
+
+// The full selection must not change a curve the user did not touch.
+TEST(CurveLimiter, FullRangeGivesEveryFixtureBackExactly) {
+    std::size_t curves = 0;
+    std::vector<std::filesystem::path> paths = {testing::example("example-curve.quad")};
+    for (const char* folder : {"quad", "CurveTools", "linearization", "LinearizationView"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(testing::testData(folder))) {
+            paths.push_back(entry.path());
+        }
+    }
+    for (const std::filesystem::path& path : paths) {
+        const Result<QuadFile> file = QuadFile::load(path);
+        if (file) {
+            ++curves;
+            EXPECT_EQ(CurveLimiter(file.value().curve(), 0, 255).trimmedCurve(),
+                      file.value().curve())
+                << path;
+        }
+    }
+    EXPECT_GE(curves, 12u);
 }
 
 TEST(CurveLimiter, OneLevelRepeatsItsValueEverywhere) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -11,11 +10,16 @@
 #include "MeasurementData/MeasurementRefusal.h"
 #include "MeasurementData/Regex.h"
 #include "Support/MeasurementText.h"
+#include "Support/TemporaryFolder.h"
 
 namespace sg {
 namespace {
 
 using Lines = std::vector<std::string>;
+
+Lines linesOf(const TextLines& lines) {
+    return Lines(lines.begin(), lines.end());
+}
 
 TEST(MeasurementFileTest, CleanUpRemovesBlanksSplitsLinesAndEndsTheLastDataLine) {
     const std::pair<std::string, Lines> rows[] = {
@@ -44,14 +48,18 @@ TEST(MeasurementFileTest, CleanUpRemovesBlanksSplitsLinesAndEndsTheLastDataLine)
     for (const auto& [bytes, lines] : rows) {
         const auto file = MeasurementFile::fromBytes("m.txt", bytes);
         ASSERT_TRUE(file.ok()) << bytes;
-        EXPECT_EQ(file.value().lines(), lines) << bytes;
+        EXPECT_EQ(linesOf(file.value().lines()), lines) << bytes;
     }
+    // The lines as written keep their blanks.
+    const auto written = MeasurementFile::fromBytes("m.txt", "CTI3 \n1 \"A 1\"\t 95.1\r\n");
+    EXPECT_EQ(linesOf(written.value().writtenLines()), (Lines{"CTI3 ", "1 \"A 1\"\t 95.1\r", ""}));
 }
 
 TEST(MeasurementFileTest, FirstLineDecidesTheFormat) {
     const std::pair<std::string, std::string> rows[] = {
         {"CGATS.17\nGRAY\n", "CGATS"},
         {"CGATSx17\n", "CGATS"},    // the dot is any character
+        {"CTI3   \n", "CGATS"},     // a .ti3 measurement file
         {"  CGATS.17\n", "CGATS"},  // blanks are gone before the test
         {"\tCGATS.17\n", "none"},
         {"GRAY\tL*\n", "dataTool"},
@@ -87,15 +95,15 @@ TEST(MeasurementFileTest, RegexSearchesTheWholeTextAndAnchorsAtItsStart) {
     for (const auto& [pattern, text, matches] : rows) {
         EXPECT_EQ(Regex(pattern).matches(text), matches) << pattern << " " << text;
     }
-    // A pattern that does not compile says so and matches everything.
-    const DiagnosticsCapture capture;
+    // A pattern that does not compile matches everything.
+    const DiagnosticsCapture quiet;
     const Regex broken("([0-9]");
-    EXPECT_EQ(capture.text(), "Failed to parse ([0-9] as a regular expression\n");
     EXPECT_TRUE(broken.matches(""));
     EXPECT_TRUE(broken.matches("anything"));
 }
 
-TEST(MeasurementFileTest, UnreadableFilesAreRefusedWithTheLoadFailure) {
+// A file that cannot be read as text says why, without the advice to check the format.
+TEST(MeasurementFileTest, UnreadableFilesSayWhy) {
     const std::string agreedText =
         "Please check the measurement data format and load data again.\n\nIf this problem "
         "continues send the measurement data file using the send feedback form in the help menu.";
@@ -103,28 +111,24 @@ TEST(MeasurementFileTest, UnreadableFilesAreRefusedWithTheLoadFailure) {
         measurementRefusal("the file is odd.", 4),
         (Alert{"Failed to Load Measurement Data", agreedText + "\n\nLine 4: the file is odd.", 4}));
 
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "silvergrain-measurement-file-test";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "nul.txt", std::ios::binary) << std::string("L*\n1\0\n", 6);
-    std::ofstream(folder / "wedge 21.txt", std::ios::binary) << "L*\n\n95\n";
-
+    const testing::TemporaryFolder folder;
     const std::pair<std::filesystem::path, std::string> refusals[] = {
-        {folder / "missing.txt", "The file could not be read: No such file or directory."},
-        {folder, "The file could not be read: it is a folder."},
-        {folder / "nul.txt", "The file holds a NUL byte, so it is not a text file."}};
+        {folder.path() / "missing.txt", "The file could not be read: No such file or directory."},
+        {folder.write("nul.txt", std::string("L*\n1\0\n", 6)),
+         "The file holds a NUL byte, so it is not a text file."}};
     for (const auto& [path, reason] : refusals) {
-        EXPECT_EQ(MeasurementFile::load(path).refusal(), measurementRefusal(reason)) << path;
+        EXPECT_EQ(MeasurementFile::load(path).refusal(),
+                  (Alert{"Failed to Load Measurement Data", reason}))
+            << path;
     }
     EXPECT_EQ(
         MeasurementFile::fromBytes("big.txt", std::string(maximumTextFileSize + 1, '\n')).refusal(),
-        measurementRefusal("The file is larger than 64 MiB."));
+        (Alert{"Failed to Load Measurement Data", "The file is larger than 64 MiB."}));
 
-    const auto readable = MeasurementFile::load(folder / "wedge 21.txt");
+    const auto readable = MeasurementFile::load(folder.write("wedge 21.txt", "L*\n\n95\n"));
     ASSERT_TRUE(readable.ok());
     EXPECT_EQ(readable.value().fileName(), "wedge 21.txt");
-    EXPECT_EQ(readable.value().lines(), (Lines{"L*", "", "95", ""}));
-    std::filesystem::remove_all(folder);
+    EXPECT_EQ(linesOf(readable.value().lines()), (Lines{"L*", "", "95", ""}));
 }
 
 // Each number reads fine, but averaging 1e308s or converting a density of -400 overflows: no

@@ -76,9 +76,35 @@ TEST(MeasurementFormatsTest, EachFormatYieldsTheWedge) {
     }
 }
 
+// CGATS as instruments and other programs write it: separated by blanks, quoted names with
+// blanks, a tab followed by blanks; XYZ without LAB_L; a .ti3 file. L* from XYZ_Y by hand:
+// 116 * cbrt(Y / 100) - 16, so Y = 72.9, 34.3, 12.5, 6.4 and 2.7 give 88.4, 65.2, 42, 30.4 and
+// 18.8; Y = 0.8 lies below 100 * 216/24389 and gives 24389/27 * 0.008.
+TEST(MeasurementFormatsTest, InstrumentWrittenCgatsGivesTheHandComputedSeries) {
+    const Values fromLuminance = {88.4, 65.2, 42, 30.4, 18.8, 24389.0 / 27.0 * 0.008};
+    const std::pair<const char*, Values> rows[] = {
+        {"cgats-blank-separated-quoted.txt", {95.12, 71.61, 48.07, 24.51, 2.35}},
+        {"cgats-xyz-only.txt", fromLuminance},
+        {"wedge-6-steps.ti3", fromLuminance},
+    };
+    for (const auto& [fixture, expected] : rows) {
+        SCOPED_TRACE(fixture);
+        for (const bool automatic : {false, true}) {
+            const Loaded loaded = loadFixture(fixture, automatic);
+            EXPECT_EQ(loaded.type, "CGATS");
+            const Values series = seriesOf(loaded);
+            ASSERT_EQ(series.size(), expected.size());
+            for (std::size_t i = 0; i < series.size(); ++i) {
+                EXPECT_NEAR(series[i], expected[i], 1e-12) << i;
+            }
+        }
+    }
+}
+
 TEST(MeasurementFormatsTest, LineEndsAndByteOrderMarkDoNotChangeTheSeries) {
     for (const std::string name :
-         {"cgats-wedge21.txt", "cgats-wedge21x3-interleaved.txt", "datatool-wedge21.txt",
+         {"cgats-wedge21.txt", "cgats-wedge21x3-interleaved.txt",
+          "cgats-blank-separated-quoted.txt", "wedge-6-steps.ti3", "datatool-wedge21.txt",
           "qtr-linearize-data-wedge21.txt", "stepwedgetool-wedge21.txt",
           "spyderprint-rowindex-decimal-commas.txt", "spyderprint-densities.txt",
           "spyderprint-wedge21x3-interleaved.txt"}) {
@@ -136,7 +162,7 @@ TEST(MeasurementFormatsTest, EachParserReadsOnlyItsOwnRows) {
         {cgatsHead + "NUMBER_OF_SETS\t2\n\t BEGIN_DATA\n1\t90\n2\t10\n3\tx\n", {90, 10}},
         {cgatsHead + "NUMBER_OF_SETS\t\t2\nBEGIN_DATA\n1\t90\n2\t10", {90, 10}},
         {cgatsHead + "NUMBER_OF_SETS 2\nBEGIN_DATA\n1\t90\n2\t10", {90, 10}},
-        {cgatsHead + "NUMBER_OF_SETS\t1\nBEGIN_DATA\n1\t   90.5\t\n", {90.5}},
+        {cgatsHead + "NUMBER_OF_SETS\t2\nBEGIN_DATA\n1\t   90.5\t\n2\t10\n", {90.5, 10}},
         // The row after a StepWedgeTool or misc header is not a patch; the last line never is.
         {"L*\n100\n90\n50\n10\n", {90, 50, 10}},
         {"Patch\tD\tL*\n0\t0\t100\n1\t0\t90\n2\t1\t10\n", {90, 10}},
@@ -156,7 +182,7 @@ TEST(MeasurementFormatsTest, EachParserReadsOnlyItsOwnRows) {
     }
 
     const DiagnosticsCapture quiet;
-    EXPECT_EQ(readSpyderPrintLightness({"1\t95,5\t0,1\t-0,2", "2\t5,25\t0\t0", ""}).value(),
+    EXPECT_EQ(readSpyderPrintLightness(TextLines("1\t95,5\t0,1\t-0,2\n2\t5,25\t0\t0\n")).value(),
               (Values{95.5, 5.25}));
 }
 
@@ -182,7 +208,7 @@ TEST(MeasurementFormatsTest, FilesWithoutAUsableSeriesAreRefusedWithTheReason) {
     const std::size_t rowStart = shortRow.find("\n11\tA11\t") + 1;
     shortRow.replace(rowStart, shortRow.find('\n', rowStart) - rowStart, "11\tA11");
     const std::string unrecognised =
-        "the first line is none of the known formats (CGATS.17, ColorMunki, SpyderPrint, "
+        "the first line is none of the known formats (CGATS.17, CTI3, ColorMunki, SpyderPrint, "
         "StepWedgeTool, QTR-Linearize-Data, GRAY, L*).";
     const std::string noLines = "The file holds no measurement lines.";
     struct Row {
@@ -194,7 +220,7 @@ TEST(MeasurementFormatsTest, FilesWithoutAUsableSeriesAreRefusedWithTheReason) {
     const Row rows[] = {
         {"unknown format", measurementFixtureBytes("unknown-format.txt"), unrecognised, 1},
         {"patch set without LAB_L", measurementFixtureBytes("cgats-patchset-nolab.txt"),
-         "the data format has no LAB_L column.", 4},
+         "the data format has no LAB_L or XYZ_Y column.", 4},
         {"dataTool bad row", measurementFixtureBytes("datatool-bad-row.txt"),
          "\"-\" in column 2 is not a number.", 9},
         {"ColorMunki bad row", measurementFixtureBytes("colormunki-bad-row.txt"),
@@ -205,8 +231,17 @@ TEST(MeasurementFormatsTest, FilesWithoutAUsableSeriesAreRefusedWithTheReason) {
          "The file has no NUMBER_OF_FIELDS line.", std::nullopt},
         {"no BEGIN_DATA_FORMAT", without("BEGIN_DATA_FORMAT\n"),
          "The file has no BEGIN_DATA_FORMAT line.", std::nullopt},
-        {"no LAB_L", without("LAB_L", "LAB_X"), "the data format has no LAB_L column.", 12},
-        {"lower-case lab_l", without("LAB_L", "lab_l"), "the data format has no LAB_L column.", 12},
+        {"no LAB_L or XYZ_Y", replaceAll(without("LAB_L", "lab_l"), "XYZ_Y", "XYZ_y"),
+         "the data format has no LAB_L or XYZ_Y column.", 12},
+        {"one patch", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t1"),
+         "The file holds one measurement; a curve needs at least two.", std::nullopt},
+        {"blank-separated row too short",
+         replaceAll(measurementFixtureBytes("cgats-blank-separated-quoted.txt"),
+                    "\"Step 4\"   24.51   0.22   1.31", "\"Step 4\""),
+         "the data line has no LAB_L value.", 14},
+        {"luminance not a number",
+         replaceAll(measurementFixtureBytes("cgats-xyz-only.txt"), "\t12.5\t", "\t12,5\t"),
+         "\"12,5\" in the XYZ_Y column is not a number.", 12},
         {"no NUMBER_OF_SETS", without("NUMBER_OF_SETS\t21\n"),
          "The file has no NUMBER_OF_SETS line.", std::nullopt},
         {"zero sets", without("NUMBER_OF_SETS\t21", "NUMBER_OF_SETS\t0"),

@@ -1,6 +1,7 @@
 #include "QuadFiles/GutenprintExport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -9,6 +10,7 @@
 #include "Common/TextFiles.h"
 #include "QuadFiles/GutenprintCurveXml.h"
 #include "QuadFiles/InkList.h"
+#include "Support/GoldenFile.h"
 #include "Support/QuadText.h"
 
 namespace sg {
@@ -17,28 +19,27 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(GutenprintCurveXml, WritesTheCurveFileExactly) {
-    const std::string xml = gutenprintCurveXml({1234.4, 1234.5, 1235.5, 65535.0, -0.6, 2.5, 0.0},
-                                               "# K Curve", "Baryta 300");
-    EXPECT_EQ(xml,
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<!-- Baryta 300 -->\n"
-              "<channelname>\n"
-              "# K Curve\n"
-              "</channelname>\n"
-              "<gutenprint>\n"
-              "<curve wrap=\"nowrap\" type=\"spline\" gamma=\"0\">\n"
-              "<sequence count=\"256\" lower-bound=\"0\" upper-bound=\"65535\">\n"
-              "1234\n1234\n1236\n65535\n-1\n2\n0\n"
-              "</sequence>\n"
-              "</curve>\n"
-              "</gutenprint>");
+    EXPECT_TRUE(testing::matchesGoldenFile(
+        gutenprintCurveXml({1234.4, 1234.5, 1235.5, 65535.0, 2.5, 0.0}, "# K Curve", "Baryta 300"),
+        "gutenprint/Black.xml"));
 
-    // 256 values: 256 value lines between the sequence tags and nothing else changes.
+    // Values stay within the bounds the file declares, as in a .quad file.
+    const std::pair<double, const char*> values[] = {
+        {-0.6, "0"},        {-0.4, "0"},        {-1e300, "0"},      {std::nan(""), "0"},
+        {65534.4, "65534"}, {65534.6, "65535"}, {65535.5, "65535"}, {70000.0, "65535"},
+        {1e308, "65535"},   {HUGE_VAL, "65535"}};
+    for (const auto& [value, text] : values) {
+        const std::string xml = gutenprintCurveXml({value}, "# K Curve", "");
+        EXPECT_NE(xml.find("upper-bound=\"65535\">\n" + std::string(text) + "\n</sequence>"),
+                  std::string::npos)
+            << value;
+    }
+
+    // 256 values: 256 value lines between the sequence tags; the count stays 256 whatever the
+    // number of values.
     const std::string full =
         gutenprintCurveXml(std::vector<double>(256, 70000.0), "# LLK Curve", "");
     EXPECT_EQ(std::count(full.begin(), full.end(), '\n'), 256 + 10);
-    EXPECT_NE(full.find("\n70000\n</sequence>"), std::string::npos);
-    EXPECT_NE(full.find("<!--  -->\n"), std::string::npos);
 
     // Names that would break the XML: "--" ends a comment, markup characters in element text.
     const std::string awkward =
@@ -120,18 +121,19 @@ TEST_F(GutenprintExportFolder, WritesOneFilePerChannelNamedAfterItsInk) {
     }
 }
 
-TEST_F(GutenprintExportFolder, CollectsFailedFilesInOneAlertAndWritesTheRest) {
+// A failure replaces no file, and the alert says so.
+TEST_F(GutenprintExportFolder, WritesAllFilesOrNone) {
+    std::ofstream(folder / "Cyan.xml") << "old";
     fs::create_directory(folder / "Black.xml");
     fs::create_directory(folder / "Magenta.xml");
     const Outcome outcome =
         exportGutenprintXml(quadtest::numberedCurve(4), InkList::labelsFor4Inks, folder);
     EXPECT_EQ(outcome.alert(), (Alert{"Failed to Export Gutenprint XML",
                                       "\"Black.xml\" could not be written: Is a directory.\n"
-                                      "\"Magenta.xml\" could not be written: Is a directory."}));
-    EXPECT_TRUE(fs::is_regular_file(folder / "Cyan.xml"));
-    EXPECT_TRUE(fs::is_regular_file(folder / "Yellow.xml"));
-    // No temporary file is left behind by the failed writes.
-    EXPECT_EQ(filesIn(folder).size(), 4u);
+                                      "\"Magenta.xml\" could not be written: Is a directory.\n"
+                                      "No file was written."}));
+    EXPECT_EQ(contentOf(folder / "Cyan.xml"), "old");
+    EXPECT_EQ(filesIn(folder), (std::vector<std::string>{"Black.xml", "Cyan.xml", "Magenta.xml"}));
 
     // A folder that is gone is not made: nothing is written.
     EXPECT_TRUE(
@@ -145,7 +147,8 @@ TEST_F(GutenprintExportFolder, CollectsFailedFilesInOneAlertAndWritesTheRest) {
     ASSERT_TRUE(notAFolder.isRefused());
     EXPECT_EQ(notAFolder.alert()->text,
               "\"Black.xml\" could not be written: Not a directory.\n"
-              "\"Cyan.xml\" could not be written: Not a directory.");
+              "\"Cyan.xml\" could not be written: Not a directory.\n"
+              "No file was written.");
 }
 
 TEST(GutenprintPaperName, IsTheFoldersOwnName) {

@@ -8,19 +8,24 @@
 namespace sg {
 namespace {
 
-TEST(InkChannelSet, RecognisesOnlyTheSevenHeaderLinesExactly) {
+TEST(InkChannelSet, RecognisesOnlyItsHeaderLinesExactly) {
     // clang-format off
-    const std::pair<const char*, int> rows[] = {
+    const std::pair<const char*, std::size_t> rows[] = {
         {"## QuadToneRIP K,C,M,Y", 4}, {"## QuadToneRIP K,C,M,Y,LC,LM", 6},
         {"## QuadToneRIP K,C,M,Y,LC,LM,LK", 7}, {"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK", 8},
         {"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR", 10},
         {"## QuadToneRIP MK,C,M,Y,R,B,PK,GL", 8}, {"## QuadToneRIP MK,C,M,Y,R,OR,PK,GL", 8},
         {"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK ", 0}, {" ## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK", 0},
-        {"## quadtonerip k,c,m,y", 0}, {"## QuadToneRIP KCMYcmk", 0}, {"", 0}};
+        {"## quadtonerip k,c,m,y", 0}, {"## QuadToneRIP KCMYcmk", 7},
+        {"## QuadToneRIP KCMYCMK", 0}, {"", 0}};
     // clang-format on
     for (const auto& [line, count] : rows) {
-        EXPECT_EQ(channelCountOfHeaderLine(line), count) << line;
+        const InkChannelSet* set = inkChannelSetOf(line);
+        EXPECT_EQ(set != nullptr ? set->channels.size() : 0u, count) << line;
     }
+    using enum InkChannel;
+    EXPECT_EQ(inkChannelSetOf("## QuadToneRIP KCMYcmk")->channels,
+              (std::vector<InkChannel>{K, C, M, Y, LC, LM, LK}));
 }
 
 // Display name p of a list names channel p - 1 of the label list of the same size.

@@ -9,6 +9,7 @@
 #include "QuadFiles/InkList.h"
 #include "QuadFiles/QuadChannelBlock.h"
 #include "QuadFiles/QuadFile.h"
+#include "Support/GoldenFile.h"
 #include "Support/QuadText.h"
 
 namespace sg {
@@ -37,17 +38,8 @@ TEST(CurveCreationFile, WritesTheSixInkCurveByteForByte) {
             value += 0.75;
         }
     }
-    std::string expected =
-        "## QuadToneRIP K,C,M,Y,LC,LM\n# Silvergrain-CurveCreation for macOS v0.1";
-    const char* labels[] = {"# K Curve", "# C Curve",  "# M Curve",
-                            "# Y Curve", "# LC Curve", "# LM Curve"};
-    for (int c = 0; c < 6; ++c) {
-        expected += std::string("\n") + labels[c];
-        for (int level = 0; level < 256; ++level) {
-            expected += "\n" + std::to_string(c * 1000 + level);
-        }
-    }
-    EXPECT_EQ(CurveCreationFile::text(InkList::labelsFor6Inks, curve), expected);
+    EXPECT_TRUE(testing::matchesGoldenFile(CurveCreationFile::text(InkList::labelsFor6Inks, curve),
+                                           "quad/curve-creation-6-inks.quad"));
 }
 
 TEST(CurveCreationFile, ChoosesTheHeaderByCountAndWritesOnlyWhatItHasLabelsFor) {
