@@ -12,6 +12,7 @@
 #include "QuadFiles/InkList.h"
 #include "Support/GoldenFile.h"
 #include "Support/QuadText.h"
+#include "Support/TemporaryFolder.h"
 
 namespace sg {
 namespace {
@@ -69,15 +70,7 @@ TEST(GutenprintCurveXml, NamesFilesByChannelIdentifierThenByPrefix) {
 
 class GutenprintExportFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root = fs::temp_directory_path() /
-               ("silvergrain-gutenprint-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root);
-        folder = root / "Baryta 300";
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(root); }
+    void SetUp() override { fs::create_directories(folder); }
 
     std::vector<std::string> filesIn(const fs::path& where) const {
         std::vector<std::string> names;
@@ -90,8 +83,9 @@ protected:
 
     static std::string contentOf(const fs::path& file) { return readFileBytes(file).value(); }
 
-    fs::path root;
-    fs::path folder;
+    const testing::TemporaryFolder temporary;
+    const fs::path root = temporary.path();
+    const fs::path folder = root / "Baryta 300";
 };
 
 TEST_F(GutenprintExportFolder, WritesOneFilePerChannelNamedAfterItsInk) {
