@@ -1,5 +1,6 @@
 # The two commands of the README: `make run` and `make test`.
 # `make test SANITIZE=1` builds and tests with AddressSanitizer and UndefinedBehaviorSanitizer.
+# `make package` builds the .deb into the build folder; `make install PREFIX=...` installs.
 
 SANITIZE ?= 0
 JOBS ?= $(shell nproc)
@@ -15,7 +16,9 @@ endif
 # CI treats warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all bootstrap configure build run test clean
+PREFIX ?= /usr/local
+
+.PHONY: all bootstrap configure build run test package install screenshots clean
 
 all: build
 
@@ -34,6 +37,15 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+screenshots: build
+	scripts/screenshots $(BUILD_DIR)
 
 clean:
 	rm -rf build build-sanitize

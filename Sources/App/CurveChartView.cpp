@@ -219,10 +219,24 @@ void CurveChartView::showReadoutAt(const QPoint& position) {
                      .arg(nearestPoint(line, x).y(), 0, 'f', 1)
                      .arg(readoutYUnit_);
     }
+    // One line when it fits the plot, else one value a line.
+    const QRectF plot = chart()->plotArea();
     readout_->setText(parts.join(QStringLiteral("   ")));
-    const QRectF text = readout_->boundingRect();
-    readoutBox_->setRect(text.adjusted(-4.0, -2.0, 4.0, 2.0));
-    readoutBox_->setPos(chart()->plotArea().topLeft() + QPointF(8.0, 6.0));
+    if (readout_->boundingRect().width() > plot.width() / 2.0) {
+        readout_->setText(parts.join('\n'));
+    }
+    const QRectF text = readout_->boundingRect().adjusted(-4.0, -2.0, 4.0, 2.0);
+    readoutBox_->setRect(text);
+    // Beside the mouse, on the side where it stays inside the plot.
+    constexpr double offset = 14.0;
+    QPointF corner = inChart + QPointF(offset, offset);
+    if (corner.x() + text.width() > plot.right()) {
+        corner.setX(inChart.x() - offset - text.width());
+    }
+    if (corner.y() + text.height() > plot.bottom()) {
+        corner.setY(inChart.y() - offset - text.height());
+    }
+    readoutBox_->setPos(corner - text.topLeft());
     readoutBox_->setVisible(true);
 }
 

@@ -13,8 +13,8 @@ namespace sg {
 SaveRow::SaveRow(UiServices& ui, const QString& saveText, QWidget* parent)
     : QWidget(parent),
       ui_(ui),
-      saveButton_(new QPushButton(saveText, this)),
-      exportXmlCheck_(new QCheckBox(tr("Also export Gutenprint XML"), this)) {
+      exportXmlCheck_(new QCheckBox(tr("Also export Gutenprint XML"), this)),
+      saveButton_(new QPushButton(saveText, this)) {
     saveButton_->setObjectName(QStringLiteral("saveButton"));
     saveButton_->setDefault(true);
     exportXmlCheck_->setObjectName(QStringLiteral("exportXmlCheck"));

@@ -61,8 +61,8 @@ private:
     QString exportGutenprint(const CurveSaveRequest& request);
 
     UiServices& ui_;
+    QCheckBox* exportXmlCheck_;  // made first: Tab reaches it before the button
     QPushButton* saveButton_;
-    QCheckBox* exportXmlCheck_;
 };
 
 }  // namespace sg

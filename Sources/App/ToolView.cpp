@@ -1,10 +1,12 @@
 #include "App/ToolView.h"
 
+#include <QAbstractSpinBox>
 #include <QHBoxLayout>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "App/CurveChartView.h"
 #include "App/UiServices.h"
 
 namespace sg {
@@ -34,6 +36,7 @@ void ToolView::arrange(const QList<QWidget*>& controls, QLayout* graphs) {
     scroller->setWidget(column);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // As wide as the controls want, with room for the scroll bar when the window is short.
     scroller->setFixedWidth(column->sizeHint().width() +
@@ -42,6 +45,35 @@ void ToolView::arrange(const QList<QWidget*>& controls, QLayout* graphs) {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(scroller, 0);
     layout->addLayout(graphs, 1);
+
+    // Tab follows the column from top to bottom, then the graphs' own controls, whatever order
+    // the controls were made in.
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* root) {
+        QList<QWidget*> widgets{root};
+        widgets += root->findChildren<QWidget*>();
+        for (QWidget* widget : widgets) {
+            const bool inner = qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr;
+            if ((widget->focusPolicy() & Qt::TabFocus) != 0 && !inner) {
+                if (previous != nullptr) {
+                    setTabOrder(previous, widget);
+                }
+                previous = widget;
+            }
+        }
+    };
+    for (QWidget* control : controls) {
+        chain(control);
+    }
+    for (int index = 0; index < graphs->count(); ++index) {
+        if (QWidget* widget = graphs->itemAt(index)->widget()) {
+            chain(widget);
+        }
+    }
+    // What a graph saves is told in the status bar like any save.
+    for (CurveChartView* chart : findChildren<CurveChartView*>()) {
+        connect(chart, &CurveChartView::statusMessage, this, &ToolView::statusMessage);
+    }
 }
 
 void ToolView::openFilesAt(const QStringList& paths) {

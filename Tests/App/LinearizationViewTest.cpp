@@ -264,20 +264,6 @@ private slots:
         QVERIFY(!save("anyway.quad").isEmpty());
         QCOMPARE(ui->confirmations.size(), 2u);
     }
-
-    void filesFromOutsideReachTheRightLoader() {
-        for (const char* taken : {"/a/curve.quad", "/a/CURVE.QUAD", "/a/w.txt", "/a/w.ti3"}) {
-            QVERIFY2(view->takesFile(QLatin1String(taken)), taken);
-        }
-        QVERIFY(!view->takesFile(QStringLiteral("/a/wedge.pdf")));
-        QSignalSpy opened(view, &sg::ToolView::fileOpened);
-        // The curve first: the measurements still come in first, so nothing waits.
-        view->openFilesAt({curve8, wedge21});
-        QVERIFY(ui->openRequests.empty() && ui->alerts.empty());
-        QVERIFY(view->canSave());
-        QCOMPARE(opened.size(), 2);
-        QCOMPARE(opened.at(0).at(0).toString(), wedge21);
-    }
 };
 
 QTEST_MAIN(LinearizationViewTest)

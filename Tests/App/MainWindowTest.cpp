@@ -231,7 +231,8 @@ private slots:
 
         MainWindow byCommandLine(ui);
         quadLevels(byCommandLine);
-        // Relative names as typed in a shell; the tool that takes them all becomes current.
+        // Relative names as typed in a shell, the curve first; the tool that takes them all
+        // becomes current and loads the measurements first, so the curve waits for nothing.
         QDir::setCurrent(QStringLiteral(SILVERGRAIN_EXAMPLES_DIR));
         byCommandLine.openFiles({"example-curve.quad", "wedge-21-steps.txt"});
         QCOMPARE(byCommandLine.currentTool()->toolTitle(), QStringLiteral("Linearization"));

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -110,6 +111,32 @@ private slots:
         QCOMPARE(status.first().at(0).toString(),
                  QStringLiteral("Saved 8 Gutenprint curves to Baryta 300/"));
         QVERIFY(ui->alerts.empty());
+    }
+
+    // Tab runs down the column, then to the range under the graph, where the arrow keys move
+    // the start one level at a time.
+    void keyboardFollowsTheLayout() {
+        load(warmFile);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        view->curveBox()->loadButton()->setFocus();
+        QList<QWidget*> stops{QApplication::focusWidget()};
+        while (stops.size() < 20) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == stops.first()) {
+                break;
+            }
+            stops << QApplication::focusWidget();
+        }
+        const QList<QWidget*> expected{view->asPercentCheck(), view->zeroFirstCheck(),
+                                       view->saveRow()->exportXmlCheck(),
+                                       view->saveRow()->saveButton(), view->rangeSlider()};
+        QCOMPARE(stops.mid(stops.size() - expected.size()), expected);
+        QCOMPARE(stops.at(1), view->curveBox()->channelToggle(0));
+
+        QTest::keyClick(view->rangeSlider(), Qt::Key_Right);
+        QCOMPARE(view->tool().lowLevel(), 1);
+        QCOMPARE(view->startLabel()->text(), QStringLiteral("Start: level 1"));
     }
 
     void refusedFileLeavesTheViewAsItWas() {
