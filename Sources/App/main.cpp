@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
 
 #include "App/MainWindow.h"
 #include "App/QtUiServices.h"
@@ -21,19 +20,12 @@ struct Options {
     QCommandLineOption tool{QStringLiteral("tool"),
                             QStringLiteral("Start in this tool, e.g. \"Quad Levels\"."),
                             QStringLiteral("name")};
-    // For the pictures of docs/screenshots (scripts/screenshots): the window at this size,
-    // saved as a PNG, and the program ends.
-    QCommandLineOption screenshot{QStringLiteral("screenshot"), QString(), QStringLiteral("file")};
-    QCommandLineOption windowSize{QStringLiteral("window-size"), QString(),
-                                  QStringLiteral("WIDTHxHEIGHT")};
 
     explicit Options(QCommandLineParser& parser) {
         parser.setApplicationDescription(QStringLiteral(
             "Silvergrain: make, linearize and trim QuadToneRIP .quad curves for black-and-white "
             "inkjet printing."));
-        screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
-        windowSize.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOptions({help, version, tool, screenshot, windowSize});
+        parser.addOptions({help, version, tool});
         parser.addPositionalArgument(
             QStringLiteral("files"),
             QStringLiteral("Curve files (.quad) and measurement files (.txt, .csv, .ti3) to "
@@ -98,19 +90,7 @@ int main(int argc, char** argv) {
                      qPrintable(parser.value(options.tool)));
         return 2;
     }
-    const QStringList size = parser.value(options.windowSize).split('x');
-    if (size.size() == 2) {
-        window.resize(size[0].toInt(), size[1].toInt());
-    }
     window.show();
     window.openFiles(parser.positionalArguments());
-
-    if (parser.isSet(options.screenshot)) {
-        // Once the window is laid out and painted.
-        QTimer::singleShot(300, &window, [&window, file = parser.value(options.screenshot)] {
-            const bool saved = window.grab().save(file, "PNG");
-            QApplication::exit(saved ? 0 : 1);
-        });
-    }
     return application.exec();
 }

@@ -1,0 +1,80 @@
+// screenshot_tour: the pictures of docs/screenshots. Every tool is set up as a photographer
+// would leave it (the examples loaded, a few controls moved) and the window is drawn offscreen
+// at 1280x800 and 1024x700. Run by scripts/screenshots; a new tool is one entry in `tours`.
+
+#include <cstdio>
+#include <functional>
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include "App/MainWindow.h"
+#include "ViewSupport/ScriptedUiServices.h"
+#include "ViewSupport/TestFiles.h"
+
+namespace {
+
+struct Tour {
+    const char* tool;  // the tab title
+    const char* name;  // the picture's file name
+    // Sets the tool up in the window, which shows it.
+    std::function<void(sg::MainWindow&)> setUp;
+};
+
+QString example(const char* name) {
+    return QStringLiteral(SILVERGRAIN_EXAMPLES_DIR "/") + QString::fromUtf8(name);
+}
+
+const Tour tours[] = {
+    {"Linearization", "linearization",
+     [](sg::MainWindow& window) {
+         window.openFiles({example("wedge-21-steps.txt"), example("example-curve.quad")});
+     }},
+    {"Quad Levels", "quad-levels",
+     [](sg::MainWindow& window) { window.openFiles({example("example-curve.quad")}); }},
+};
+
+bool takePicture(sg::MainWindow& window, QSize size, const QString& file) {
+    window.resize(size);
+    // Laid out and painted at the new size before it is drawn into the picture.
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const bool saved = window.grab().save(file, "PNG");
+    std::printf("%s\n", qPrintable(file));
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    // The user's remembered folders, recent files and window stay out of the pictures.
+    const sg::testing::TemporarySettings settings;
+
+    bool allSaved = true;
+    for (const Tour& tour : tours) {
+        sg::testing::ScriptedUiServices ui;
+        sg::MainWindow window(ui);
+        window.show();
+        if (!window.showTool(QString::fromUtf8(tour.tool))) {
+            std::fprintf(stderr, "screenshot_tour: no tool is called \"%s\"\n", tour.tool);
+            return 1;
+        }
+        tour.setUp(window);
+        for (const QSize size : {QSize(1280, 800), QSize(1024, 700)}) {
+            const QString file = QStringLiteral("%1/%2-%3x%4.png")
+                                     .arg(folder, QString::fromUtf8(tour.name))
+                                     .arg(size.width())
+                                     .arg(size.height());
+            allSaved = takePicture(window, size, file) && allSaved;
+        }
+        if (!ui.alerts.empty()) {
+            std::fprintf(stderr, "screenshot_tour: %s showed an alert\n", tour.tool);
+            allSaved = false;
+        }
+    }
+    return allSaved ? 0 : 1;
+}
