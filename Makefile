@@ -1,5 +1,7 @@
 # The two commands of the README: `make run` and `make test`.
 # `make test SANITIZE=1` builds and tests with AddressSanitizer and UndefinedBehaviorSanitizer.
+# `make fuzz FUZZ_SECONDS=N` builds the libFuzzer targets with Clang and runs each N seconds.
+# `make bench` builds a Release build with the benchmarks and prints the performance table.
 # `make package` builds the .deb into the build folder; `make install PREFIX=...` installs.
 
 SANITIZE ?= 0
@@ -13,12 +15,16 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 endif
 
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+BENCH_DIR ?= build-bench
+
 # CI treats warnings as errors.
 WERROR := $(if $(CI),ON,OFF)
 
 PREFIX ?= /usr/local
 
-.PHONY: all bootstrap configure build run test package install screenshots clean
+.PHONY: all bootstrap configure build run test fuzz bench package install screenshots clean
 
 all: build
 
@@ -38,6 +44,21 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The fuzz targets only: the core instrumented for libFuzzer, ASan and UBSan, no Qt.
+fuzz:
+	@scripts/bootstrap fuzz
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSILVERGRAIN_FUZZ=ON -DSILVERGRAIN_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+	Fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+bench:
+	@scripts/bootstrap bench
+	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DSILVERGRAIN_BENCHMARKS=ON -DSILVERGRAIN_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target benchmarks
+	Benchmarks/performance-table $(BENCH_DIR)
+
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
@@ -48,4 +69,4 @@ screenshots: build
 	scripts/screenshots $(BUILD_DIR)
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize $(FUZZ_DIR) $(BENCH_DIR)

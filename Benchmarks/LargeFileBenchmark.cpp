@@ -1,10 +1,11 @@
 // Curve and measurement files padded with empty lines to just under 64 MiB, the largest file
 // the readers take, loaded from disk the way the tools load them. Loading is linear in the size
-// and needs no memory per line. For the peak memory of one case, run it alone under
-// /usr/bin/time -v, e.g. core_benchmarks --benchmark_filter='BM_LoadPaddedCurve/end'.
+// and needs no memory per line. The performance table runs each case in a process of its own
+// and gives that process's peak memory beside the time.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -19,21 +20,24 @@
 
 namespace {
 
-// Empty lines after `marker` (at the end when it is empty) bring the text to 64 MiB less a
-// byte.
-std::string padded(std::string text, std::string_view marker) {
-    const std::size_t padding = sg::maximumTextFileSize - 1 - text.size();
-    const std::size_t at = marker.empty() ? text.size() : text.find(marker) + marker.size();
-    text.insert(at, padding, '\n');
-    return text;
-}
-
-// The file, written once per run into the temporary folder and removed at exit.
+// The text with empty lines after `marker` (at the end when it is empty) that bring it to 64 MiB
+// less a byte, written once per run into the temporary folder and removed at exit. The padding
+// goes straight to the file, so that no 64 MiB string is ever held and the peak memory of the
+// process is that of the loading.
 class PaddedFile {
 public:
-    PaddedFile(const std::string& name, const std::string& text)
+    PaddedFile(const std::string& name, std::string_view text, std::string_view marker)
         : path_(std::filesystem::temp_directory_path() / ("silvergrain-benchmark-" + name)) {
-        std::ofstream(path_, std::ios::binary) << text;
+        const std::size_t at = marker.empty() ? text.size() : text.find(marker) + marker.size();
+        std::ofstream file(path_, std::ios::binary);
+        file << text.substr(0, at);
+        const std::string block(std::size_t{1} << 20, '\n');
+        for (std::size_t padding = sg::maximumTextFileSize - 1 - text.size(); padding > 0;) {
+            const std::size_t part = std::min(padding, block.size());
+            file.write(block.data(), static_cast<std::streamsize>(part));
+            padding -= part;
+        }
+        file << text.substr(at);
     }
     ~PaddedFile() { std::filesystem::remove(path_); }
     PaddedFile(const PaddedFile&) = delete;
@@ -43,6 +47,11 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The file size, for the performance table's memory column.
+void countFileBytes(benchmark::State& state, const PaddedFile& file) {
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file.path()));
+}
 
 std::string curveText() {
     sg::QuadCurve curve(8, std::vector<double>(256));
@@ -65,7 +74,7 @@ std::string cgatsText(char separator) {
 }
 
 void BM_LoadPaddedCurve(benchmark::State& state, std::string_view marker) {
-    const PaddedFile file("curve.quad", padded(curveText(), marker));
+    const PaddedFile file("curve.quad", curveText(), marker);
     for (auto _ : state) {
         auto loaded = sg::QuadFile::load(file.path());
         if (!loaded) {
@@ -74,6 +83,7 @@ void BM_LoadPaddedCurve(benchmark::State& state, std::string_view marker) {
         }
         benchmark::DoNotOptimize(loaded);
     }
+    countFileBytes(state, file);
 }
 BENCHMARK_CAPTURE(BM_LoadPaddedCurve, end, std::string_view())
     ->Unit(benchmark::kMillisecond)
@@ -83,7 +93,7 @@ BENCHMARK_CAPTURE(BM_LoadPaddedCurve, after_first_label, std::string_view("# K C
     ->UseRealTime();
 
 void BM_LoadPaddedMeasurements(benchmark::State& state, char separator, std::string_view marker) {
-    const PaddedFile file("measurements.txt", padded(cgatsText(separator), marker));
+    const PaddedFile file("measurements.txt", cgatsText(separator), marker);
     const sg::DiagnosticsCapture quiet;
     for (auto _ : state) {
         const auto loaded = sg::MeasurementFile::load(file.path());
@@ -94,6 +104,7 @@ void BM_LoadPaddedMeasurements(benchmark::State& state, char separator, std::str
         }
         benchmark::DoNotOptimize(series);
     }
+    countFileBytes(state, file);
 }
 BENCHMARK_CAPTURE(BM_LoadPaddedMeasurements, tabs_end, '\t', std::string_view())
     ->Unit(benchmark::kMillisecond)
