@@ -19,7 +19,9 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include "App/AutomaticCurveCreationViewController.h"
 #include "App/LinearizationViewController.h"
+#include "App/ManualCurveCreationViewController.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/ToolView.h"
 #include "App/UiServices.h"
@@ -71,6 +73,8 @@ MainWindow::MainWindow(UiServices& ui, QWidget* parent)
 
     // The tools, one line each.
     addTool(new LinearizationViewController(ui_));
+    addTool(new ManualCurveCreationViewController(ui_));
+    addTool(new AutomaticCurveCreationViewController(ui_));
     addTool(new QuadLevelsViewController(ui_));
 
     showTool(settings_.lastTool());

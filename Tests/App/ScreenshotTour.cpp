@@ -6,10 +6,16 @@
 #include <functional>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 
+#include "App/AutomaticCurveCreationViewController.h"
 #include "App/MainWindow.h"
+#include "App/ManualCurveCreationViewController.h"
 #include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
 
@@ -26,10 +32,67 @@ QString example(const char* name) {
     return QStringLiteral(SILVERGRAIN_EXAMPLES_DIR "/") + QString::fromUtf8(name);
 }
 
+// A creation tool's slot as the photographer sets it in the ink table; -1 leaves a value alone.
+struct SlotSetting {
+    const char* ink;
+    int inkLimit = -1;
+    const char* role = nullptr;
+    double grayValue = -1.0;
+    int startingOverlap = -1;
+    int endingOverlap = -1;
+};
+
+void setUpCreation(sg::CurveCreationView& view, const char* printer,
+                   const std::vector<SlotSetting>& settings) {
+    view.printerModelBox()->setCurrentText(QString::fromUtf8(printer));
+    for (std::size_t slot = 0; slot < settings.size(); ++slot) {
+        const SlotSetting& setting = settings[slot];
+        const sg::InkSlotTable::Row& row = view.inkTable()->row(slot);
+        row.ink->setCurrentText(QString::fromUtf8(setting.ink));
+        if (setting.role != nullptr) {
+            row.role->setCurrentText(QString::fromUtf8(setting.role));
+        }
+        if (setting.inkLimit >= 0) {
+            row.inkLimit->setValue(setting.inkLimit);
+        }
+        if (setting.grayValue >= 0.0) {
+            row.grayValue->setValue(setting.grayValue);
+        }
+        if (setting.startingOverlap >= 0) {
+            row.startingOverlap->setValue(setting.startingOverlap);
+        }
+        if (setting.endingOverlap >= 0) {
+            row.endingOverlap->setValue(setting.endingOverlap);
+        }
+    }
+}
+
+template <typename View>
+View& toolIn(sg::MainWindow& window) {
+    return *window.findChild<View*>();
+}
+
 const Tour tours[] = {
     {"Linearization", "linearization",
      [](sg::MainWindow& window) {
          window.openFiles({example("wedge-21-steps.txt"), example("example-curve.quad")});
+     }},
+    {"Manual Curve Creation", "manual-curve-creation",
+     [](sg::MainWindow& window) {
+         setUpCreation(toolIn<sg::ManualCurveCreationViewController>(window), "P800",
+                       {{"Black", 70},
+                        {"Light Black", 60, nullptr, 55.0},
+                        {"Light Light Black", 45, nullptr, 24.0, 20},
+                        {"Yellow", 12, "Toner Curve 1", -1.0, -1, 30}});
+     }},
+    {"Automatic Curve Creation", "automatic-curve-creation",
+     [](sg::MainWindow& window) {
+         window.openFiles({example("separation-chart-4-inks.txt")});
+         setUpCreation(toolIn<sg::AutomaticCurveCreationViewController>(window), "P800",
+                       {{"Black"},
+                        {"Light Black"},
+                        {"Light Light Black", 80},
+                        {"Yellow", 60, nullptr, -1.0, -1, 30}});
      }},
     {"Quad Levels", "quad-levels",
      [](sg::MainWindow& window) { window.openFiles({example("example-curve.quad")}); }},
