@@ -8,6 +8,7 @@
 #include <QLegend>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "App/InkCurveChart.h"
 #include "App/SaveRow.h"
@@ -63,11 +64,11 @@ QGroupBox* CurveCreationView::makePrinterBox() {
 
     auto* title = new QLabel(tr("Printer &model:"), box);
     title->setBuddy(printerModelBox_);
-    auto* layout = new QGridLayout(box);
-    layout->addWidget(title, 0, 0);
-    layout->addWidget(printerModelBox_, 0, 1);
-    layout->addWidget(channelsLabel_, 1, 0, 1, 2);
-    layout->setColumnStretch(1, 1);
+    // One above the other, so that the longest model name does not widen the column.
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(title);
+    layout->addWidget(printerModelBox_);
+    layout->addWidget(channelsLabel_);
 
     connect(printerModelBox_, &QComboBox::currentIndexChanged, this,
             &CurveCreationView::choosePrinterModel);

@@ -201,7 +201,7 @@ void InkSlotTable::addRow(std::size_t slot, InkSlotColumns columns) {
     row.inkLimit->setRange(static_cast<int>(InkSlotRanges::percentMinimum),
                            static_cast<int>(InkSlotRanges::percentMaximum));
     row.inkLimit->setPageStep(10);
-    row.inkLimit->setMinimumWidth(60);
+    row.inkLimit->setMinimumWidth(40);
     grid->addWidget(row.inkLimit, gridRow, inkLimitColumn);
     // valueChanged, not sliderReleased: the graphs follow the drag.
     connect(row.inkLimit, &QSlider::valueChanged, this,

@@ -54,9 +54,7 @@ void ToolView::arrange(const QList<QWidget*>& controls, QLayout* graphs) {
         widgets += root->findChildren<QWidget*>();
         for (QWidget* widget : widgets) {
             const bool inner = qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr;
-            // A pop-up's list is a window of its own, outside the chain.
-            const bool popup = widget->window() != root->window();
-            if ((widget->focusPolicy() & Qt::TabFocus) != 0 && !inner && !popup) {
+            if ((widget->focusPolicy() & Qt::TabFocus) != 0 && !inner) {
                 if (previous != nullptr) {
                     setTabOrder(previous, widget);
                 }

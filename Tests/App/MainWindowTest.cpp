@@ -129,7 +129,8 @@ private slots:
             window.addTool(new FakeTool(ui, title));
         }
         QCOMPARE(tabTitles(window.tabs()),
-                 (QStringList{"Starter Curve", "Linearization", "Quad Levels", "Curve Editor",
+                 (QStringList{"Starter Curve", "Linearization", "Manual Curve Creation",
+                              "Automatic Curve Creation", "Quad Levels", "Curve Editor",
                               "Something New"}));
     }
 

@@ -8,14 +8,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QDoubleSpinBox>
-#include <QSlider>
-#include <QSpinBox>
 #include <QTabWidget>
 
 #include "App/AutomaticCurveCreationViewController.h"
 #include "App/MainWindow.h"
 #include "App/ManualCurveCreationViewController.h"
+#include "ViewSupport/CreationViewSupport.h"
 #include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
 
@@ -32,39 +30,11 @@ QString example(const char* name) {
     return QStringLiteral(SILVERGRAIN_EXAMPLES_DIR "/") + QString::fromUtf8(name);
 }
 
-// A creation tool's slot as the photographer sets it in the ink table; -1 leaves a value alone.
-struct SlotSetting {
-    const char* ink;
-    int inkLimit = -1;
-    const char* role = nullptr;
-    double grayValue = -1.0;
-    int startingOverlap = -1;
-    int endingOverlap = -1;
-};
-
-void setUpCreation(sg::CurveCreationView& view, const char* printer,
-                   const std::vector<SlotSetting>& settings) {
+// A creation tab set up in a photographer's order: the printer model, then the slots.
+void setUpCreation(const sg::CurveCreationView& view, const char* printer,
+                   const QList<sg::testing::InkSlotSetting>& settings) {
     view.printerModelBox()->setCurrentText(QString::fromUtf8(printer));
-    for (std::size_t slot = 0; slot < settings.size(); ++slot) {
-        const SlotSetting& setting = settings[slot];
-        const sg::InkSlotTable::Row& row = view.inkTable()->row(slot);
-        row.ink->setCurrentText(QString::fromUtf8(setting.ink));
-        if (setting.role != nullptr) {
-            row.role->setCurrentText(QString::fromUtf8(setting.role));
-        }
-        if (setting.inkLimit >= 0) {
-            row.inkLimit->setValue(setting.inkLimit);
-        }
-        if (setting.grayValue >= 0.0) {
-            row.grayValue->setValue(setting.grayValue);
-        }
-        if (setting.startingOverlap >= 0) {
-            row.startingOverlap->setValue(setting.startingOverlap);
-        }
-        if (setting.endingOverlap >= 0) {
-            row.endingOverlap->setValue(setting.endingOverlap);
-        }
-    }
+    sg::testing::setInkSlots(view, settings);
 }
 
 template <typename View>
@@ -81,18 +51,16 @@ const Tour tours[] = {
      [](sg::MainWindow& window) {
          setUpCreation(toolIn<sg::ManualCurveCreationViewController>(window), "P800",
                        {{"Black", 70},
-                        {"Light Black", 60, nullptr, 55.0},
-                        {"Light Light Black", 45, nullptr, 24.0, 20},
-                        {"Yellow", 12, "Toner Curve 1", -1.0, -1, 30}});
+                        {"Light Black", 60, 55},
+                        {"Light Light Black", 45, 24, 20},
+                        {"Yellow", 12, -1, -1, 30, -1, "Toner Curve 1"}});
      }},
     {"Automatic Curve Creation", "automatic-curve-creation",
      [](sg::MainWindow& window) {
          window.openFiles({example("separation-chart-4-inks.txt")});
-         setUpCreation(toolIn<sg::AutomaticCurveCreationViewController>(window), "P800",
-                       {{"Black"},
-                        {"Light Black"},
-                        {"Light Light Black", 80},
-                        {"Yellow", 60, nullptr, -1.0, -1, 30}});
+         setUpCreation(
+             toolIn<sg::AutomaticCurveCreationViewController>(window), "P800",
+             {{"Black"}, {"Light Black"}, {"Light Light Black", 80}, {"Yellow", 60, -1, -1, 30}});
      }},
     {"Quad Levels", "quad-levels",
      [](sg::MainWindow& window) { window.openFiles({example("example-curve.quad")}); }},
