@@ -6,13 +6,9 @@
 #include <QLineSeries>
 #include <QSlider>
 #include <QSpinBox>
-#include <QString>
-#include <QStringList>
 
 #include "App/CurveCreationView.h"
 #include "App/InkCurveChart.h"
-#include "App/InkSlotTable.h"
-#include "CurveCreation/CurveCreationTool.h"
 
 namespace sg::testing {
 
