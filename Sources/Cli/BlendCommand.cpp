@@ -5,7 +5,6 @@
 
 #include "Cli/CliSupport.h"
 #include "Cli/Commands.h"
-#include "Common/Numbers.h"
 #include "CurveTools/CurveBlend.h"
 
 namespace sg::cli {

@@ -18,7 +18,6 @@
 
 #include "Cli/CliSupport.h"
 #include "Cli/Commands.h"
-#include "Common/Numbers.h"
 #include "StarterCurves/StarterCurveTool.h"
 
 namespace sg::cli {
