@@ -125,12 +125,12 @@ private slots:
         QVERIFY(window.minimumSizeHint().width() < 1000);
         QVERIFY(window.minimumSizeHint().height() <= 700);
         QVERIFY(!window.windowIcon().isNull());
-        for (const char* title : {"Curve Editor", "Something New", "Starter Curve"}) {
+        for (const char* title : {"Automatic Curve Creation", "Something New", "Starter Curve"}) {
             window.addTool(new FakeTool(ui, title));
         }
         QCOMPARE(tabTitles(window.tabs()),
-                 (QStringList{"Starter Curve", "Linearization", "Curve Blending", "Quad Levels",
-                              "Curve Editor", "Curve Editor", "Something New"}));
+                 (QStringList{"Starter Curve", "Linearization", "Automatic Curve Creation",
+                              "Curve Blending", "Quad Levels", "Curve Editor", "Something New"}));
     }
 
     void menusReachTheCurrentTool() {
