@@ -19,6 +19,8 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include "App/CurveBlendingViewController.h"
+#include "App/CurveEditorViewController.h"
 #include "App/LinearizationViewController.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/ToolView.h"
@@ -71,7 +73,9 @@ MainWindow::MainWindow(UiServices& ui, QWidget* parent)
 
     // The tools, one line each.
     addTool(new LinearizationViewController(ui_));
+    addTool(new CurveBlendingViewController(ui_));
     addTool(new QuadLevelsViewController(ui_));
+    addTool(new CurveEditorViewController(ui_));
 
     showTool(settings_.lastTool());
     if (!restoreGeometry(settings_.windowGeometry())) {
@@ -145,6 +149,7 @@ void MainWindow::createMenus() {
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     updateRecentFilesMenu();
+    editMenu_ = menuBar()->addMenu(tr("&Edit"));
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->addAction(tr("Send &Feedback..."), this, [this] {
@@ -184,6 +189,9 @@ void MainWindow::currentToolChanged() {
     const ToolView* tool = currentTool();
     toolFileActions_ = tool ? tool->fileMenuActions() : QList<QAction*>();
     fileMenu_->insertActions(saveAction_, toolFileActions_);
+    editMenu_->clear();
+    editMenu_->addActions(tool ? tool->editMenuActions() : QList<QAction*>());
+    editMenu_->menuAction()->setVisible(!editMenu_->isEmpty());
     updateDocument();
 }
 

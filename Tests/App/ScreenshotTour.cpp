@@ -7,8 +7,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSlider>
 #include <QTabWidget>
+#include <QTest>
 
+#include "App/CurveBlendingViewController.h"
+#include "App/CurveEditorView.h"
+#include "App/CurveEditorViewController.h"
 #include "App/MainWindow.h"
 #include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
@@ -31,8 +36,35 @@ const Tour tours[] = {
      [](sg::MainWindow& window) {
          window.openFiles({example("wedge-21-steps.txt"), example("example-curve.quad")});
      }},
+    // Warm highlights and lights, neutral shadows.
+    {"Curve Blending", "curve-blending",
+     [](sg::MainWindow& window) {
+         window.openFiles({sg::testing::testDataPath("CurveTools/GlossyNeutral8Crlf.quad"),
+                           sg::testing::testDataPath("CurveTools/WarmBaryta8.quad")});
+         auto* view = static_cast<sg::CurveBlendingViewController*>(window.currentTool());
+         const std::pair<sg::BlendZone, int> zones[] = {
+             {sg::BlendZone::whites, 0}, {sg::BlendZone::lights, 20}, {sg::BlendZone::mids, 60}};
+         for (const auto& [zone, percent] : zones) {
+             view->zoneSlider(zone)->setValue(percent);
+         }
+     }},
     {"Quad Levels", "quad-levels",
      [](sg::MainWindow& window) { window.openFiles({example("example-curve.quad")}); }},
+    // The light black channel chosen, a point of its hump dragged up and accepted.
+    {"Curve Editor", "curve-editor",
+     [](sg::MainWindow& window) {
+         window.openFiles({example("example-curve.quad")});
+         QApplication::processEvents();
+         auto* view = static_cast<sg::CurveEditorViewController*>(window.currentTool());
+         view->chooseChannel(6);
+         sg::CurveEditorView* editor = view->editorView();
+         const QPointF from = editor->widgetPosition(view->editor().editPoints().at(8));
+         const QPoint to = (from + QPointF(0, -60)).toPoint();
+         QTest::mousePress(editor, Qt::LeftButton, {}, from.toPoint());
+         QTest::mouseMove(editor, to);
+         QTest::mouseRelease(editor, Qt::LeftButton, {}, to);
+         view->acceptEdit();
+     }},
 };
 
 bool takePicture(sg::MainWindow& window, QSize size, const QString& file) {
