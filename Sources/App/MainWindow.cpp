@@ -21,6 +21,7 @@
 
 #include "App/LinearizationViewController.h"
 #include "App/QuadLevelsViewController.h"
+#include "App/StarterCurveViewController.h"
 #include "App/ToolView.h"
 #include "App/UiServices.h"
 #include "Common/Version.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(UiServices& ui, QWidget* parent)
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::currentToolChanged);
 
     // The tools, one line each.
+    addTool(new StarterCurveViewController(ui_));
     addTool(new LinearizationViewController(ui_));
     addTool(new QuadLevelsViewController(ui_));
 

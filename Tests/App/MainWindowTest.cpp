@@ -125,7 +125,7 @@ private slots:
         QVERIFY(window.minimumSizeHint().width() < 1000);
         QVERIFY(window.minimumSizeHint().height() <= 700);
         QVERIFY(!window.windowIcon().isNull());
-        for (const char* title : {"Curve Editor", "Something New", "Starter Curve"}) {
+        for (const char* title : {"Something New", "Curve Editor"}) {
             window.addTool(new FakeTool(ui, title));
         }
         QCOMPARE(tabTitles(window.tabs()),
