@@ -4,12 +4,14 @@
 #include <string>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QSlider>
 #include <QSpinBox>
 
 #include "App/LinearizationViewController.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/RangeSlider.h"
+#include "App/StarterCurveViewController.h"
 #include "App/UiServices.h"
 #include "Common/Diagnostics.h"
 
@@ -112,6 +114,26 @@ void BM_LinearizationWindowChange(benchmark::State& state) {
     smoothingChange(state, &sg::LinearizationViewController::averagingWindowBox, 8, 16);
 }
 BENCHMARK(BM_LinearizationWindowChange)->ArgName("painted")->Arg(0)->Arg(1);
+
+// The Starter Curve tab with a warm toning: the boost slider walks over its range, one step a
+// move; the tool makes the curve anew (with the black-limit loop past full black) and the
+// graph's lines are replaced.
+void BM_StarterBoostSliderMove(benchmark::State& state) {
+    ShownView<sg::StarterCurveViewController> shown({});
+    shown.view.tonerMenu()->setCurrentText(QStringLiteral("Warm"));
+    if (shown.view.tool().settings().toner != sg::Toner::warm) {
+        state.SkipWithError("the toning did not reach the tool");
+        return;
+    }
+    QSlider* slider = shown.view.boostSlider();
+    int boost = 0;
+    for (auto _ : state) {
+        boost = (boost + 1) % (slider->maximum() + 1);
+        slider->setValue(boost);
+        finishStep(state);
+    }
+}
+BENCHMARK(BM_StarterBoostSliderMove)->ArgName("painted")->Arg(0)->Arg(1);
 
 QtMessageHandler standardMessageHandler = nullptr;
 
