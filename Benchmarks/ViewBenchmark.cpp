@@ -4,6 +4,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QSpinBox>
@@ -14,6 +15,7 @@
 #include "App/LinearizationViewController.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/RangeSlider.h"
+#include "App/StarterCurveViewController.h"
 #include "App/UiServices.h"
 #include "Common/Diagnostics.h"
 
@@ -163,6 +165,26 @@ void BM_CurveEditorDragStep(benchmark::State& state) {
     send(QEvent::MouseButtonRelease, start, Qt::LeftButton);
 }
 BENCHMARK(BM_CurveEditorDragStep)->ArgName("painted")->Arg(0)->Arg(1);
+
+// The Starter Curve tab with a warm toning: the boost slider walks over its range, one step a
+// move; the tool makes the curve anew (with the black-limit loop past full black) and the
+// graph's lines are replaced.
+void BM_StarterBoostSliderMove(benchmark::State& state) {
+    ShownView<sg::StarterCurveViewController> shown({});
+    shown.view.tonerMenu()->setCurrentText(QStringLiteral("Warm"));
+    if (shown.view.tool().settings().toner != sg::Toner::warm) {
+        state.SkipWithError("the toning did not reach the tool");
+        return;
+    }
+    QSlider* slider = shown.view.boostSlider();
+    int boost = 0;
+    for (auto _ : state) {
+        boost = (boost + 1) % (slider->maximum() + 1);
+        slider->setValue(boost);
+        finishStep(state);
+    }
+}
+BENCHMARK(BM_StarterBoostSliderMove)->ArgName("painted")->Arg(0)->Arg(1);
 
 QtMessageHandler standardMessageHandler = nullptr;
 

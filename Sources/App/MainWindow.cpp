@@ -23,6 +23,7 @@
 #include "App/CurveEditorViewController.h"
 #include "App/LinearizationViewController.h"
 #include "App/QuadLevelsViewController.h"
+#include "App/StarterCurveViewController.h"
 #include "App/ToolView.h"
 #include "App/UiServices.h"
 #include "Common/Version.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(UiServices& ui, QWidget* parent)
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::currentToolChanged);
 
     // The tools, one line each.
+    addTool(new StarterCurveViewController(ui_));
     addTool(new LinearizationViewController(ui_));
     addTool(new CurveBlendingViewController(ui_));
     addTool(new QuadLevelsViewController(ui_));

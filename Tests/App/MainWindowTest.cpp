@@ -125,7 +125,7 @@ private slots:
         QVERIFY(window.minimumSizeHint().width() < 1000);
         QVERIFY(window.minimumSizeHint().height() <= 700);
         QVERIFY(!window.windowIcon().isNull());
-        for (const char* title : {"Automatic Curve Creation", "Something New", "Starter Curve"}) {
+        for (const char* title : {"Automatic Curve Creation", "Something New"}) {
             window.addTool(new FakeTool(ui, title));
         }
         QCOMPARE(tabTitles(window.tabs()),

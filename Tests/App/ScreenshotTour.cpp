@@ -6,6 +6,7 @@
 #include <functional>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QSlider>
 #include <QTabWidget>
@@ -15,6 +16,7 @@
 #include "App/CurveEditorView.h"
 #include "App/CurveEditorViewController.h"
 #include "App/MainWindow.h"
+#include "App/StarterCurveViewController.h"
 #include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
 
@@ -32,6 +34,13 @@ QString example(const char* name) {
 }
 
 const Tour tours[] = {
+    {"Starter Curve", "starter-curve",
+     [](sg::MainWindow& window) {
+         auto* view = static_cast<sg::StarterCurveViewController*>(window.currentTool());
+         view->printerMenu()->setCurrentText(QStringLiteral("P800"));
+         view->tonerMenu()->setCurrentText(QStringLiteral("Warm Neutral"));
+         view->boostSlider()->setValue(15);
+     }},
     {"Linearization", "linearization",
      [](sg::MainWindow& window) {
          window.openFiles({example("wedge-21-steps.txt"), example("example-curve.quad")});
