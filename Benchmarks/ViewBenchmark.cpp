@@ -9,10 +9,13 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include "App/AutomaticCurveCreationViewController.h"
 #include "App/CurveBlendingViewController.h"
 #include "App/CurveEditorView.h"
 #include "App/CurveEditorViewController.h"
+#include "App/InkCurveChart.h"
 #include "App/LinearizationViewController.h"
+#include "App/ManualCurveCreationViewController.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/RangeSlider.h"
 #include "App/StarterCurveViewController.h"
@@ -118,6 +121,55 @@ void BM_LinearizationWindowChange(benchmark::State& state) {
     smoothingChange(state, &sg::LinearizationViewController::averagingWindowBox, 8, 16);
 }
 BENCHMARK(BM_LinearizationWindowChange)->ArgName("painted")->Arg(0)->Arg(1);
+
+// A creation tab set up through its controls: the P800 and the given inks, slot 1 first.
+void chooseInks(const sg::CurveCreationView& view, const QStringList& inks) {
+    view.printerModelBox()->setCurrentText(QStringLiteral("P800"));
+    for (qsizetype slot = 0; slot < inks.size(); ++slot) {
+        view.inkTable()->row(std::size_t(slot)).ink->setCurrentText(inks[slot]);
+    }
+}
+
+// The ink limit slider of a creation tab walks between 70 and 100 %, one percent a step: the
+// tool builds the channels again and the graphs' lines are replaced.
+void inkLimitWalk(benchmark::State& state, const sg::CurveCreationView& view,
+                  const std::string& failure) {
+    if (!failure.empty() || view.curveChart()->curveSeries().size() != 4) {
+        state.SkipWithError("the four inks did not come up");
+        return;
+    }
+    QSlider* slider = view.inkTable()->row(2).inkLimit;
+    int limit = 70;
+    for (auto _ : state) {
+        limit = limit == 100 ? 70 : limit + 1;
+        slider->setValue(limit);
+        finishStep(state);
+    }
+    if (!failure.empty()) {
+        state.SkipWithError("a limit was refused");
+    }
+}
+
+const QStringList fourInks{QStringLiteral("Black"), QStringLiteral("Light Black"),
+                           QStringLiteral("Light Light Black"), QStringLiteral("Yellow")};
+
+// Manual creation with four inks: the Bezier ramps and the curve graph.
+void BM_ManualCreationInkLimitMove(benchmark::State& state) {
+    ShownView<sg::ManualCurveCreationViewController> shown({});
+    chooseInks(shown.view, fourInks);
+    inkLimitWalk(state, shown.view, shown.ui.failure);
+}
+BENCHMARK(BM_ManualCreationInkLimitMove)->ArgName("painted")->Arg(0)->Arg(1);
+
+// Automatic creation from the four-ink example chart: the limited curve, the crossovers, the
+// spline ramps, the linearization and both graphs.
+void BM_AutomaticCreationInkLimitMove(benchmark::State& state) {
+    ShownView<sg::AutomaticCurveCreationViewController> shown(
+        {QStringLiteral("separation-chart-4-inks.txt")});
+    chooseInks(shown.view, fourInks);
+    inkLimitWalk(state, shown.view, shown.ui.failure);
+}
+BENCHMARK(BM_AutomaticCreationInkLimitMove)->ArgName("painted")->Arg(0)->Arg(1);
 
 // The mids slider of Curve Blending walks over its upper half, one percent a step, with the
 // 8-channel example curve as both curves: the share curve and every channel of the blend are

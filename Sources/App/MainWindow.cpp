@@ -19,9 +19,11 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include "App/AutomaticCurveCreationViewController.h"
 #include "App/CurveBlendingViewController.h"
 #include "App/CurveEditorViewController.h"
 #include "App/LinearizationViewController.h"
+#include "App/ManualCurveCreationViewController.h"
 #include "App/QuadLevelsViewController.h"
 #include "App/StarterCurveViewController.h"
 #include "App/ToolView.h"
@@ -75,6 +77,8 @@ MainWindow::MainWindow(UiServices& ui, QWidget* parent)
     // The tools, one line each.
     addTool(new StarterCurveViewController(ui_));
     addTool(new LinearizationViewController(ui_));
+    addTool(new ManualCurveCreationViewController(ui_));
+    addTool(new AutomaticCurveCreationViewController(ui_));
     addTool(new CurveBlendingViewController(ui_));
     addTool(new QuadLevelsViewController(ui_));
     addTool(new CurveEditorViewController(ui_));

@@ -125,12 +125,11 @@ private slots:
         QVERIFY(window.minimumSizeHint().width() < 1000);
         QVERIFY(window.minimumSizeHint().height() <= 700);
         QVERIFY(!window.windowIcon().isNull());
-        for (const char* title : {"Automatic Curve Creation", "Something New"}) {
-            window.addTool(new FakeTool(ui, title));
-        }
+        window.addTool(new FakeTool(ui, QStringLiteral("Something New")));
         QCOMPARE(tabTitles(window.tabs()),
-                 (QStringList{"Starter Curve", "Linearization", "Automatic Curve Creation",
-                              "Curve Blending", "Quad Levels", "Curve Editor", "Something New"}));
+                 (QStringList{"Starter Curve", "Linearization", "Manual Curve Creation",
+                              "Automatic Curve Creation", "Curve Blending", "Quad Levels",
+                              "Curve Editor", "Something New"}));
     }
 
     void menusReachTheCurrentTool() {

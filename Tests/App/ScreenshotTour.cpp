@@ -12,11 +12,14 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "App/AutomaticCurveCreationViewController.h"
 #include "App/CurveBlendingViewController.h"
 #include "App/CurveEditorView.h"
 #include "App/CurveEditorViewController.h"
 #include "App/MainWindow.h"
+#include "App/ManualCurveCreationViewController.h"
 #include "App/StarterCurveViewController.h"
+#include "ViewSupport/CreationViewSupport.h"
 #include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
 
@@ -33,6 +36,13 @@ QString example(const char* name) {
     return QStringLiteral(SILVERGRAIN_EXAMPLES_DIR "/") + QString::fromUtf8(name);
 }
 
+// A creation tab set up in a photographer's order: the printer model, then the slots.
+void setUpCreation(const sg::CurveCreationView& view, const char* printer,
+                   const QList<sg::testing::InkSlotSetting>& settings) {
+    view.printerModelBox()->setCurrentText(QString::fromUtf8(printer));
+    sg::testing::setInkSlots(view, settings);
+}
+
 const Tour tours[] = {
     {"Starter Curve", "starter-curve",
      [](sg::MainWindow& window) {
@@ -44,6 +54,21 @@ const Tour tours[] = {
     {"Linearization", "linearization",
      [](sg::MainWindow& window) {
          window.openFiles({example("wedge-21-steps.txt"), example("example-curve.quad")});
+     }},
+    {"Manual Curve Creation", "manual-curve-creation",
+     [](sg::MainWindow& window) {
+         setUpCreation(*static_cast<sg::CurveCreationView*>(window.currentTool()), "P800",
+                       {{"Black", 70},
+                        {"Light Black", 60, 55},
+                        {"Light Light Black", 45, 24, 20},
+                        {"Yellow", 12, -1, -1, 30, -1, "Toner Curve 1"}});
+     }},
+    {"Automatic Curve Creation", "automatic-curve-creation",
+     [](sg::MainWindow& window) {
+         window.openFiles({example("separation-chart-4-inks.txt")});
+         setUpCreation(
+             *static_cast<sg::CurveCreationView*>(window.currentTool()), "P800",
+             {{"Black"}, {"Light Black"}, {"Light Light Black", 80}, {"Yellow", 60, -1, -1, 30}});
      }},
     // Warm highlights and lights, neutral shadows.
     {"Curve Blending", "curve-blending",
