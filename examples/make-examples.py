@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Writes the example curve, the measurements of two wedges printed through it, and the
-measurements of an ink separation chart.
+measurements of two ink separation charts.
 
 The printer is simulated: each ink's amount goes through dot gain, the inks add up to a
 density, and the density gives L*. The response is smooth and monotone but far from linear,
-which is what a real paper does to a curve that was never linearized. The separation chart
-prints black, light black and light light black alone in 21 steps each, interleaved step by
-step (the darkest ink first), and its readings carry a little instrument noise. Run it from
+which is what a real paper does to a curve that was never linearized. The separation charts
+print black, light black and light light black (and, on the second, a yellow toner ink) alone
+in 21 steps each, interleaved step by step (the darkest ink first), and their readings carry a
+little instrument noise. Run it from
 anywhere; it rewrites the files beside itself.
 
     python3 make-examples.py
@@ -18,15 +19,19 @@ import pathlib
 HEADER = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK"
 LABELS = ["# K Curve", "# C Curve", "# M Curve", "# Y Curve",
           "# LC Curve", "# LM Curve", "# LK Curve", "# LLK Curve"]
-# Black, light black and light light black carry the image; the colour channels stay empty.
-INK_STRENGTHS = [1.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.38, 0.14]
+# Black, light black and light light black carry the image; the colour channels of the curve
+# stay empty. Yellow is a faint toner: it only warms the lightest tones.
+INK_STRENGTHS = [1.0, 0.0, 0.0, 0.06, 0.0, 0.0, 0.38, 0.14]
 NOTES = [
     "Example curve for the Linearization tool",
     "Made by examples/make-examples.py on a simulated printer: not linearized yet",
 ]
 WEDGES = [21, 51]
-# The channels of the separation chart, darkest ink first: K, LK, LLK.
-SEPARATION_INKS = [0, 6, 7]
+# The separation charts: file name, what the descriptor says, channels darkest ink first.
+SEPARATION_CHARTS = [
+    ("separation-chart-3-inks.txt", "K, LK, LLK", [0, 6, 7]),
+    ("separation-chart-4-inks.txt", "K, LK, LLK, Y", [0, 6, 7, 3]),
+]
 SEPARATION_STEPS = 21
 
 
@@ -76,12 +81,12 @@ def print_wedge(curve, patches):
             for k in range(patches)]
 
 
-def separation_chart():
+def separation_chart(channels):
     """L* of every patch: step j of ink i is patch j * inks + i, with a small, repeatable
     reading error (a few tenths of L*, never enough to turn a curve round)."""
     lightness = []
     for step in range(SEPARATION_STEPS):
-        for ink, channel in enumerate(SEPARATION_INKS):
+        for ink, channel in enumerate(channels):
             amounts = [0.0] * len(LABELS)
             amounts[channel] = 65535.0 * step / (SEPARATION_STEPS - 1)
             noise = 0.12 * math.sin(7.3 * step + 2.1 * ink)
@@ -123,9 +128,10 @@ def main():
         description = "%d-step wedge printed through example-curve.quad" % patches
         text = cgats_text(print_wedge(curve, patches), description)
         (folder / ("wedge-%d-steps.txt" % patches)).write_text(text, encoding="utf-8")
-    description = "ink separation chart: K, LK, LLK in 21 steps each, interleaved"
-    text = cgats_text(separation_chart(), description)
-    (folder / "separation-chart-3-inks.txt").write_text(text, encoding="utf-8")
+    for name, inks, channels in SEPARATION_CHARTS:
+        description = "ink separation chart: %s in 21 steps each, interleaved" % inks
+        text = cgats_text(separation_chart(channels), description)
+        (folder / name).write_text(text, encoding="utf-8")
 
 
 if __name__ == "__main__":

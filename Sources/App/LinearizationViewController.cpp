@@ -9,10 +9,12 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -32,6 +34,11 @@ using Ranges = LinearizationControlRanges;
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// "largest 1.4 L*, mean 0.6 L*": how far from even steps of lightness.
+QString deviationText(const std::string& largest, const std::string& mean) {
+    return QObject::tr("largest %1 L*, mean %2 L*").arg(fromStd(largest), fromStd(mean));
 }
 
 QLabel* warningLabel(QWidget* parent) {
@@ -118,6 +125,12 @@ QGroupBox* LinearizationViewController::makeMeasurementsBox() {
     linearityLabel_->setToolTip(
         tr("How far the measured patches are from even steps of lightness, in L* (largest and "
            "mean; 0 is already linear)"));
+    predictedLinearityLabel_ = new QLabel(box);
+    predictedLinearityLabel_->setObjectName(QStringLiteral("predictedLinearityLabel"));
+    predictedLinearityLabel_->setToolTip(
+        tr("How far the next print of the linearized curve is expected to be from even steps of "
+           "lightness with the chosen method and smoothing, in L* (largest and mean over the 256 "
+           "input levels), if the printer prints as the smoothed measurements say"));
     patchOrderWarning_ = warningLabel(box);
     patchOrderWarning_->setObjectName(QStringLiteral("patchOrderWarning"));
 
@@ -128,7 +141,9 @@ QGroupBox* LinearizationViewController::makeMeasurementsBox() {
     layout->addWidget(dmaxLabel_, 1, 1);
     layout->addWidget(new QLabel(tr("Off linear:"), box), 2, 0);
     layout->addWidget(linearityLabel_, 2, 1);
-    layout->addWidget(patchOrderWarning_, 3, 0, 1, 2);
+    layout->addWidget(new QLabel(tr("Next print:"), box), 3, 0);
+    layout->addWidget(predictedLinearityLabel_, 3, 1);
+    layout->addWidget(patchOrderWarning_, 4, 0, 1, 2);
     layout->setColumnStretch(1, 1);
 
     connect(load, &QPushButton::clicked, this, &LinearizationViewController::loadMeasurements);
@@ -137,6 +152,17 @@ QGroupBox* LinearizationViewController::makeMeasurementsBox() {
 
 QGroupBox* LinearizationViewController::makeSmoothingBox() {
     auto* box = new QGroupBox(tr("Smoothing"), this);
+    standardMethodButton_ = new QRadioButton(tr("Stan&dard"), box);
+    standardMethodButton_->setObjectName(QStringLiteral("standardMethodButton"));
+    standardMethodButton_->setChecked(true);
+    standardMethodButton_->setToolTip(
+        tr("Standard spreads the patches evenly over the input, smooths with the averaging "
+           "window and the spline strength and reads the correction from the smoothed "
+           "response: the method of earlier versions, giving the same curves"));
+    preciseMethodButton_ = new QRadioButton(tr("Pre&cise"), box);
+    preciseMethodButton_->setObjectName(QStringLiteral("preciseMethodButton"));
+    preciseMethodButton_->setToolTip(QString::fromUtf8(
+        preciseMethodDescription.data(), static_cast<qsizetype>(preciseMethodDescription.size())));
     averagingWindowBox_ = new QSpinBox(box);
     averagingWindowBox_->setObjectName(QStringLiteral("averagingWindowBox"));
     averagingWindowBox_->setRange(Ranges::windowMinimum, Ranges::windowMaximum);
@@ -162,16 +188,33 @@ QGroupBox* LinearizationViewController::makeSmoothingBox() {
         splineStrengthLabel_->fontMetrics().horizontalAdvance(QStringLiteral("0.00 (most)")));
 
     auto* layout = new QGridLayout(box);
+    auto* methods = new QHBoxLayout;
+    methods->addWidget(standardMethodButton_);
+    methods->addWidget(preciseMethodButton_);
+    methods->addStretch(1);
+    layout->addWidget(new QLabel(tr("Method:"), box), 0, 0);
+    layout->addLayout(methods, 0, 1, 1, 2);
     auto* windowLabel = new QLabel(tr("Averaging &window:"), box);
     windowLabel->setBuddy(averagingWindowBox_);
     auto* splineLabel = new QLabel(tr("S&pline strength:"), box);
     splineLabel->setBuddy(splineSlider_);
-    layout->addWidget(windowLabel, 0, 0);
-    layout->addWidget(averagingWindowBox_, 0, 1, 1, 2);
-    layout->addWidget(splineLabel, 1, 0);
-    layout->addWidget(splineSlider_, 1, 1);
-    layout->addWidget(splineStrengthLabel_, 1, 2);
+    layout->addWidget(windowLabel, 1, 0);
+    layout->addWidget(averagingWindowBox_, 1, 1, 1, 2);
+    layout->addWidget(splineLabel, 2, 0);
+    layout->addWidget(splineSlider_, 2, 1);
+    layout->addWidget(splineStrengthLabel_, 2, 2);
     layout->setColumnStretch(1, 1);
+
+    const std::pair<QRadioButton*, CorrectionMethod> methodButtons[] = {
+        {standardMethodButton_, CorrectionMethod::standard},
+        {preciseMethodButton_, CorrectionMethod::precise}};
+    for (const auto& [button, method] : methodButtons) {
+        connect(button, &QRadioButton::toggled, this, [this, method](bool chosen) {
+            if (chosen) {
+                setCorrectionMethod(method);
+            }
+        });
+    }
 
     connect(averagingWindowBox_, &QSpinBox::valueChanged, this,
             &LinearizationViewController::setAveragingWindow);
@@ -408,6 +451,11 @@ void LinearizationViewController::resetControlPoints() {
     resultChanged();
 }
 
+void LinearizationViewController::setCorrectionMethod(CorrectionMethod method) {
+    tool_.setCorrectionMethod(method);
+    resultChanged();
+}
+
 void LinearizationViewController::setAveragingWindow(int windowSize) {
     tool_.setAveragingWindow(windowSize);
     resultChanged();
@@ -473,23 +521,33 @@ void LinearizationViewController::showMeasurementState() {
     }
     const std::optional<LinearityReadout>& linearity = tool_.linearity();
     if (linearity) {
-        linearityLabel_->setText(tr("largest %1 L*, mean %2 L*")
-                                     .arg(fromStd(linearity->maximumDeviationText()),
-                                          fromStd(linearity->meanDeviationText())));
+        linearityLabel_->setText(
+            deviationText(linearity->maximumDeviationText(), linearity->meanDeviationText()));
         patchOrderWarning_->setText(fromStd(linearity->warningText()));
     } else {
         linearityLabel_->setText(tr("-"));
         patchOrderWarning_->clear();
     }
+    const std::optional<PredictedLinearity>& predicted = tool_.predictedLinearity();
+    predictedLinearityLabel_->setText(
+        predicted ? deviationText(predicted->maximumDeviationText(), predicted->meanDeviationText())
+                  : tr("-"));
     patchOrderWarning_->setVisible(!patchOrderWarning_->text().isEmpty());
 
     const QSignalBlocker windowBlocker(averagingWindowBox_);
     const QSignalBlocker splineBlocker(splineSlider_);
     averagingWindowBox_->setValue(tool_.averagingWindow());
+    const bool precise = tool_.correctionMethod() == CorrectionMethod::precise;
+    averagingWindowBox_->setEnabled(!precise);  // the precise method does not average
     const int position = splinePositionOf(tool_.splineStrength());
     splineSlider_->setValue(position);
     QString strength = QString::number(tool_.splineStrength(), 'f', 2);
-    if (position == 0) {
+    if (position == 0 && precise) {
+        // The precise method's start is the strength the data choose, not none.
+        const std::optional<MeasuredResponse>& response = tool_.measuredResponse();
+        strength =
+            response ? QString::number(response->strength(), 'f', 2) + tr(" (auto)") : tr("auto");
+    } else if (position == 0) {
         strength += tr(" (none)");
     } else if (position == splineSlider_->maximum()) {
         strength += tr(" (most)");

@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 class QSlider;
 class QSpinBox;
 
@@ -61,7 +62,13 @@ public:
     SaveRow* saveRow() const { return saveRow_; }
     QLabel* measurementFileLabel() const { return measurementFileLabel_; }
     QLabel* dmaxLabel() const { return dmaxLabel_; }
+    QLabel* linearityLabel() const { return linearityLabel_; }
+    // What the chosen method is expected to leave on the next print.
+    QLabel* predictedLinearityLabel() const { return predictedLinearityLabel_; }
     QLabel* patchOrderWarning() const { return patchOrderWarning_; }
+    QRadioButton* methodButton(CorrectionMethod method) const {
+        return method == CorrectionMethod::precise ? preciseMethodButton_ : standardMethodButton_;
+    }
     QSpinBox* averagingWindowBox() const { return averagingWindowBox_; }
     // Positions 0 to 10, the strengths of LinearizationControlRanges::splineStrengths.
     QSlider* splineSlider() const { return splineSlider_; }
@@ -94,6 +101,7 @@ private:
     void loadMeasurementFile(const QString& path);
     void loadQuadFile(const QString& path);
     void resetControlPoints();
+    void setCorrectionMethod(CorrectionMethod method);
     void setAveragingWindow(int windowSize);
     void setSplinePosition(int position);
     void controlPointChanged(ControlPoint which);
@@ -120,7 +128,10 @@ private:
     QLabel* measurementFileLabel_ = nullptr;
     QLabel* dmaxLabel_ = nullptr;
     QLabel* linearityLabel_ = nullptr;
+    QLabel* predictedLinearityLabel_ = nullptr;
     QLabel* patchOrderWarning_ = nullptr;
+    QRadioButton* standardMethodButton_ = nullptr;
+    QRadioButton* preciseMethodButton_ = nullptr;
     QSpinBox* averagingWindowBox_ = nullptr;
     QSlider* splineSlider_ = nullptr;
     QLabel* splineStrengthLabel_ = nullptr;

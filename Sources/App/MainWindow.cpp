@@ -19,8 +19,13 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include "App/AutomaticCurveCreationViewController.h"
+#include "App/CurveBlendingViewController.h"
+#include "App/CurveEditorViewController.h"
 #include "App/LinearizationViewController.h"
+#include "App/ManualCurveCreationViewController.h"
 #include "App/QuadLevelsViewController.h"
+#include "App/StarterCurveViewController.h"
 #include "App/ToolView.h"
 #include "App/UiServices.h"
 #include "Common/Version.h"
@@ -70,8 +75,13 @@ MainWindow::MainWindow(UiServices& ui, QWidget* parent)
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::currentToolChanged);
 
     // The tools, one line each.
+    addTool(new StarterCurveViewController(ui_));
     addTool(new LinearizationViewController(ui_));
+    addTool(new ManualCurveCreationViewController(ui_));
+    addTool(new AutomaticCurveCreationViewController(ui_));
+    addTool(new CurveBlendingViewController(ui_));
     addTool(new QuadLevelsViewController(ui_));
+    addTool(new CurveEditorViewController(ui_));
 
     showTool(settings_.lastTool());
     if (!restoreGeometry(settings_.windowGeometry())) {
@@ -145,6 +155,7 @@ void MainWindow::createMenus() {
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     updateRecentFilesMenu();
+    editMenu_ = menuBar()->addMenu(tr("&Edit"));
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->addAction(tr("Send &Feedback..."), this, [this] {
@@ -184,6 +195,9 @@ void MainWindow::currentToolChanged() {
     const ToolView* tool = currentTool();
     toolFileActions_ = tool ? tool->fileMenuActions() : QList<QAction*>();
     fileMenu_->insertActions(saveAction_, toolFileActions_);
+    editMenu_->clear();
+    editMenu_->addActions(tool ? tool->editMenuActions() : QList<QAction*>());
+    editMenu_->menuAction()->setVisible(!editMenu_->isEmpty());
     updateDocument();
 }
 

@@ -46,6 +46,7 @@ public:
     QAction* openAction() const { return openAction_; }
     QAction* saveAction() const { return saveAction_; }
     QMenu* fileMenu() const { return fileMenu_; }
+    QMenu* editMenu() const { return editMenu_; }
     QMenu* recentFilesMenu() const { return recentMenu_; }
     const std::optional<RefusedFile>& lastRefusal() const { return lastRefusal_; }
 
@@ -68,6 +69,7 @@ private:
     AppSettings settings_;
     QTabWidget* tabs_;
     QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;

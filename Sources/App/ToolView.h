@@ -40,6 +40,8 @@ public:
     // Further File menu entries, under Open while the tool is current (the loader of a second
     // kind of file, with its own shortcut).
     virtual QList<QAction*> fileMenuActions() const { return {}; }
+    // The Edit menu while the tool is current (Undo and Redo); a tool without any has none.
+    virtual QList<QAction*> editMenuActions() const { return {}; }
 
     // Files from drops, the command line and File > Open Recent: whether the tool opens such a
     // file, and opening it as the matching open dialog's answer would.

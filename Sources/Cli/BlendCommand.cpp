@@ -5,7 +5,6 @@
 
 #include "Cli/CliSupport.h"
 #include "Cli/Commands.h"
-#include "Common/Numbers.h"
 #include "CurveTools/CurveBlend.h"
 
 namespace sg::cli {
@@ -20,19 +19,6 @@ struct BlendOptions {
     std::string gutenprintFolder;
 };
 
-// A zone share: a decimal number from 0 to 100 (no "nan", no "inf").
-CLI::Validator sharePercent() {
-    return CLI::Validator(
-        [](std::string& text) -> std::string {
-            const std::optional<double> value = parseDecimal(text);
-            if (!value || !(*value >= 0.0 && *value <= 100.0)) {
-                return "must be a number from 0 to 100, not \"" + text + "\"";
-            }
-            return {};
-        },
-        "PERCENT 0..100");
-}
-
 // The same actions in the same order as a user of the Curve Blending tab: load curve 1, load
 // curve 2, move the five zone sliders, save, then the Gutenprint export of the save row. Curves
 // whose channel counts differ are refused at the load, where the tab first shows the alert.
@@ -45,34 +31,23 @@ int runBlend(const BlendOptions& options) {
         return refuse(*loaded.alert(), loaded.isRefused() ? options.curve2 : std::string());
     }
     // Refused before anything is written.
-    if (!options.gutenprintFolder.empty()) {
-        if (const Outcome checked = checkGutenprintFolder(options.gutenprintFolder);
-            checked.isRefused()) {
-            return refuse(*checked.alert());
-        }
+    if (const Outcome checked = checkGutenprintFolder(options.gutenprintFolder);
+        checked.isRefused()) {
+        return refuse(*checked.alert());
     }
 
     for (std::size_t zone = 0; zone < blendZoneCount; ++zone) {
         blend.setCurve1Percent(static_cast<BlendZone>(zone), options.percents[zone]);
     }
 
-    int saveStatus = exitSuccess;
-    const Outcome saved = blend.saveBlend([&](std::string_view text) -> Outcome {
-        saveStatus = emitFile(std::string(text), options.output);
-        // emitFile has told the user already.
-        return saveStatus == exitSuccess ? Outcome() : Outcome::refused(Alert{});
-    });
+    const Outcome saved =
+        blend.saveBlend([&](std::string_view text) { return writeOutput(text, options.output); });
     if (saved.isRefused()) {
-        return saveStatus;
+        return refuse(*saved.alert());
     }
-
-    if (!options.gutenprintFolder.empty()) {
-        if (const Outcome exported = blend.exportGutenprintXml(options.gutenprintFolder);
-            exported.isRefused()) {
-            return refuse(*exported.alert());
-        }
-    }
-    return exitSuccess;
+    return exportGutenprintIfAsked(options.gutenprintFolder, [&](const auto& folder) {
+        return blend.exportGutenprintXml(folder);
+    });
 }
 
 }  // namespace
@@ -100,7 +75,7 @@ void registerBlendCommand(CLI::App& app, int& exitCode) {
             ->add_option(zones[zone].first, options->percents[zone],
                          std::string(zones[zone].second) + "; curve 2 gets the rest")
             ->capture_default_str()
-            ->check(sharePercent());
+            ->check(decimalBetween(0.0, 100.0));
     }
     command->add_option("--output,-o", options->output,
                         "Where to write the .quad file; \"-\" or none for the standard output");

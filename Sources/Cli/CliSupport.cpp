@@ -25,34 +25,34 @@ void warn(std::string_view text, std::string_view fileName) {
     std::cerr << fileName << ": Warning: " << text << '\n';
 }
 
-int printText(const std::string& text) {
+int exitStatus(const Outcome& outcome, std::string_view fileName) {
+    return outcome.isRefused() ? refuse(*outcome.alert(), fileName) : exitSuccess;
+}
+
+Outcome writeStandardOutput(std::string_view text) {
     // Written directly, so that a failure comes with its reason.
     std::cout.flush();
-    std::string_view remaining = text;
-    while (!remaining.empty()) {
-        const ssize_t written = ::write(STDOUT_FILENO, remaining.data(), remaining.size());
+    while (!text.empty()) {
+        const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            return refuse(
+            return Outcome::refused(
                 Alert{"Failed to Write Output", "The standard output could not be written: " +
                                                     std::string(std::strerror(errno)) + "."});
         }
-        remaining.remove_prefix(static_cast<std::size_t>(written));
+        text.remove_prefix(static_cast<std::size_t>(written));
     }
-    return exitSuccess;
+    return {};
 }
 
-int emitFile(const std::string& text, const std::string& output) {
-    if (output.empty() || output == "-") {
-        return printText(text);
-    }
-    const Outcome saved = saveTextFile(output, text);
-    if (saved.isRefused()) {
-        return refuse(*saved.alert());
-    }
-    return exitSuccess;
+bool isStandardOutput(const std::string& output) {
+    return output.empty() || output == "-";
+}
+
+Outcome writeOutput(std::string_view text, const std::string& output) {
+    return isStandardOutput(output) ? writeStandardOutput(text) : saveTextFile(output, text);
 }
 
 CLI::Validator decimalBetween(double lowest, double highest) {
@@ -83,13 +83,19 @@ CLI::Validator wholeNumberBetween(long long lowest, long long highest) {
 
 Outcome checkGutenprintFolder(const std::string& folder) {
     std::error_code error;
-    if (std::filesystem::is_directory(folder, error)) {
+    if (folder.empty() || std::filesystem::is_directory(folder, error)) {
         return {};
     }
     const bool exists = std::filesystem::exists(folder, error);
     return Outcome::refused(
         Alert{"Failed to Export Gutenprint XML",
               "\"" + folder + "\" " + (exists ? "is not a folder." : "does not exist.")});
+}
+
+int exportGutenprintIfAsked(
+    const std::string& folder,
+    const std::function<Outcome(const std::filesystem::path&)>& exportGutenprintXml) {
+    return folder.empty() ? exitSuccess : exitStatus(exportGutenprintXml(folder));
 }
 
 }  // namespace sg::cli

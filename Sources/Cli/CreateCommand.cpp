@@ -189,14 +189,11 @@ int createWith(Tool& tool, const std::vector<InkOption>& inks, const std::string
             return refuse(*applied.alert());
         }
     }
-    if (output.empty() || output == "-") {
+    if (isStandardOutput(output)) {
         const Result<std::string> text = tool.curveFileText();
-        return text ? printText(text.value()) : refuse(text.refusal());
+        return text ? exitStatus(writeStandardOutput(text.value())) : refuse(text.refusal());
     }
-    if (const Outcome saved = tool.saveCurve(output); saved.isRefused()) {
-        return refuse(*saved.alert());
-    }
-    return exitSuccess;
+    return exitStatus(tool.saveCurve(output));
 }
 
 int runCreate(const CreateOptions& options) {

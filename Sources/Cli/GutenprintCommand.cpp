@@ -41,7 +41,12 @@ void registerGutenprintCommand(CLI::App& app, int& exitCode) {
         ->add_option("--dir", options->folder,
                      "The folder to write into; its name is written into every file as the "
                      "paper name")
-        ->required();
+        ->required()
+        ->check(CLI::Validator(
+            [](const std::string& folder) {
+                return folder.empty() ? std::string("must name a folder") : std::string();
+            },
+            "FOLDER"));
     command->callback([options, &exitCode] { exitCode = runGutenprint(*options); });
 }
 

@@ -29,34 +29,22 @@ int runLevels(const LevelsOptions& options) {
         return refuse(*loaded.alert(), options.input);
     }
     // Refused before anything is written.
-    if (!options.gutenprintFolder.empty()) {
-        if (const Outcome checked = checkGutenprintFolder(options.gutenprintFolder);
-            checked.isRefused()) {
-            return refuse(*checked.alert());
-        }
+    if (const Outcome checked = checkGutenprintFolder(options.gutenprintFolder);
+        checked.isRefused()) {
+        return refuse(*checked.alert());
     }
 
     tool.setSelection(options.start, options.end);
 
-    int saveStatus = exitSuccess;
     const Outcome saved = tool.saveTrimmedCurve(
-        [&](std::string_view text) -> Outcome {
-            saveStatus = emitFile(std::string(text), options.output);
-            // emitFile has told the user already; the refusal keeps the tool unchanged.
-            return saveStatus == exitSuccess ? Outcome() : Outcome::refused(Alert{});
-        },
+        [&](std::string_view text) { return writeOutput(text, options.output); },
         options.zeroFirst);
     if (saved.isRefused()) {
-        return saveStatus;
+        return refuse(*saved.alert());
     }
-
-    if (!options.gutenprintFolder.empty()) {
-        if (const Outcome exported = tool.exportGutenprintXml(options.gutenprintFolder);
-            exported.isRefused()) {
-            return refuse(*exported.alert());
-        }
-    }
-    return exitSuccess;
+    return exportGutenprintIfAsked(options.gutenprintFolder, [&](const auto& folder) {
+        return tool.exportGutenprintXml(folder);
+    });
 }
 
 }  // namespace

@@ -130,11 +130,8 @@ std::string splineHelp() {
 
 int runLinearize(const LinearizeOptions& options) {
     // Everything that can be checked before the work starts is, so a refusal writes nothing.
-    if (!options.gutenprint.empty()) {
-        if (const Outcome checked = checkGutenprintFolder(options.gutenprint);
-            checked.isRefused()) {
-            return refuse(*checked.alert());
-        }
+    if (const Outcome checked = checkGutenprintFolder(options.gutenprint); checked.isRefused()) {
+        return refuse(*checked.alert());
     }
     std::optional<std::string> notesText;
     if (!options.notesFile.empty()) {
@@ -177,25 +174,20 @@ int runLinearize(const LinearizeOptions& options) {
         printReport(tool, options.method);
     }
 
-    if (options.output.empty() || options.output == "-") {
+    if (isStandardOutput(options.output)) {
         const Result<std::string> text = tool.linearizedFileText(notes);
         if (!text) {
             return refuse(text.refusal());
         }
-        if (printText(text.value()) != exitSuccess) {
-            return exitRefused;
+        if (const Outcome written = writeStandardOutput(text.value()); written.isRefused()) {
+            return refuse(*written.alert());
         }
     } else if (const Outcome saved = tool.saveLinearizedCurve(options.output, notes);
                saved.isRefused()) {
         return refuse(*saved.alert());
     }
-    if (!options.gutenprint.empty()) {
-        if (const Outcome exported = tool.exportGutenprintXml(options.gutenprint);
-            exported.isRefused()) {
-            return refuse(*exported.alert());
-        }
-    }
-    return exitSuccess;
+    return exportGutenprintIfAsked(
+        options.gutenprint, [&](const auto& folder) { return tool.exportGutenprintXml(folder); });
 }
 
 }  // namespace

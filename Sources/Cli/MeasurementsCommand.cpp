@@ -31,7 +31,7 @@ int runMeasurements(const MeasurementsOptions& options) {
         text += formatShortest(value);
         text += '\n';
     }
-    return printText(text);
+    return exitStatus(writeStandardOutput(text));
 }
 
 }  // namespace

@@ -18,7 +18,6 @@
 
 #include "Cli/CliSupport.h"
 #include "Cli/Commands.h"
-#include "Common/Numbers.h"
 #include "StarterCurves/StarterCurveTool.h"
 
 namespace sg::cli {
@@ -62,20 +61,6 @@ CLI::Validator menuEntry(const std::vector<std::string>& titles) {
         "NAME");
 }
 
-// A decimal number within the control's range; no "nan" or "inf".
-CLI::Validator decimalWithin(double minimum, double maximum) {
-    return CLI::Validator(
-        [minimum, maximum](std::string& text) -> std::string {
-            const std::optional<double> value = parseDecimal(text);
-            if (!value || !(*value >= minimum && *value <= maximum)) {
-                return "must be a number from " + formatShortest(minimum) + " to " +
-                       formatShortest(maximum) + ", not \"" + text + "\"";
-            }
-            return {};
-        },
-        "NUMBER " + formatShortest(minimum) + ".." + formatShortest(maximum));
-}
-
 int printLists() {
     std::string text;
     const std::pair<const char*, const std::vector<std::string>*> lists[] = {
@@ -88,15 +73,12 @@ int printLists() {
             text += "  " + title + "\n";
         }
     }
-    return printText(text);
+    return exitStatus(writeStandardOutput(text));
 }
 
 int runStarter(const StarterOptions& options) {
-    if (!options.gutenprint.empty()) {
-        if (const Outcome checked = checkGutenprintFolder(options.gutenprint);
-            checked.isRefused()) {
-            return refuse(*checked.alert());
-        }
+    if (const Outcome checked = checkGutenprintFolder(options.gutenprint); checked.isRefused()) {
+        return refuse(*checked.alert());
     }
 
     StarterCurveTool tool;
@@ -119,16 +101,11 @@ int runStarter(const StarterOptions& options) {
         tool.setBoost(*options.boost);
     }
 
-    if (const int saved = emitFile(tool.fileText(), options.output); saved != exitSuccess) {
-        return saved;
+    if (const Outcome written = writeOutput(tool.fileText(), options.output); written.isRefused()) {
+        return refuse(*written.alert());
     }
-    if (!options.gutenprint.empty()) {
-        if (const Outcome exported = tool.exportGutenprintXml(options.gutenprint);
-            exported.isRefused()) {
-            return refuse(*exported.alert());
-        }
-    }
-    return exitSuccess;
+    return exportGutenprintIfAsked(
+        options.gutenprint, [&](const auto& folder) { return tool.exportGutenprintXml(folder); });
 }
 
 }  // namespace
@@ -152,7 +129,7 @@ void registerStarterCommand(CLI::App& app, int& exitCode) {
         ->add_option("--saturation", options->saturation,
                      "Toner saturation slider (default 0.5, where the toner choice sets it; the "
                      "label shows it x 50)")
-        ->check(decimalWithin(Ranges::saturationMinimum, Ranges::saturationMaximum));
+        ->check(decimalBetween(Ranges::saturationMinimum, Ranges::saturationMaximum));
     const std::pair<const char*, std::optional<double>*> customs[] = {
         {"--custom-c", &options->customCyan},
         {"--custom-m", &options->customMagenta},
@@ -162,13 +139,13 @@ void registerStarterCommand(CLI::App& app, int& exitCode) {
             ->add_option(name, *value,
                          "Custom toner factor of this colour's full and light ink (acts with "
                          "--toner Custom)")
-            ->check(decimalWithin(Ranges::customFactorMinimum, Ranges::customFactorMaximum));
+            ->check(decimalBetween(Ranges::customFactorMinimum, Ranges::customFactorMaximum));
     }
     command
         ->add_option("--boost", options->boost,
                      "Black boost slider (default 0); lowered in steps of 1.5 while black reads "
                      "above 100 %")
-        ->check(decimalWithin(Ranges::boostMinimum, Ranges::boostMaximum));
+        ->check(decimalBetween(Ranges::boostMinimum, Ranges::boostMaximum));
     command->add_option("--output,-o", options->output,
                         "The .quad file to write (default, or \"-\": the standard output)");
     command->add_option("--gutenprint", options->gutenprint,

@@ -124,8 +124,14 @@ std::string CurveBlend::blendNotesText() const {
 }
 
 std::string CurveBlend::blendFileText() const {
-    std::vector<std::string> lines = curve1_->headerBlock();
-    lines.push_back(blendNotesText());
+    // The blend's notes follow curve 1's comment lines; together they must still read as notes.
+    const std::vector<std::string>& header = curve1_->headerBlock();
+    std::vector<std::string> comments(header.begin() + 1, header.end());
+    for (std::string& line : splitString(blendNotesText(), '\n')) {
+        comments.push_back(std::move(line));
+    }
+    std::vector<std::string> lines = QuadFile::readableComments(std::move(comments));
+    lines.insert(lines.begin(), header.front());
     appendChannelBlock(lines, curve1_->labels(), blendedCurve_);
     return joinStrings(lines, "\n");
 }

@@ -28,13 +28,6 @@ void QuadLevelsTool::setSelection(double start, double end) {
                        CurveLimiter::highLevelForSelection(selectionEnd_));
 }
 
-LevelLabels QuadLevelsTool::levelLabels(bool asPercent) const {
-    if (asPercent) {
-        return {selectionStart_ * 100.0, selectionEnd_ * 100.0};
-    }
-    return {(1.0 - selectionStart_) * 255.0, (1.0 - selectionEnd_) * 255.0};
-}
-
 std::string QuadLevelsTool::trimmedFileText(bool zeroFirst) const {
     if (!zeroFirst) {
         return curveFile_->textWith(limiter_.trimmedCurve());

@@ -13,12 +13,6 @@
 
 namespace sg {
 
-// The two read-outs of the quad levels tool, for the start and the end of the selection.
-struct LevelLabels {
-    double low = 0.0;
-    double high = 0.0;
-};
-
 // The quad levels tool: a loaded curve trimmed on its input axis between the start and the
 // end of a selection (fractions 0..1 of the range slider), saved under the loaded file's
 // header, or exported as Gutenprint XML. One method per user action; a refused action leaves
@@ -39,10 +33,6 @@ public:
     int lowLevel() const { return limiter_.lowLevel(); }
     int highLevel() const { return limiter_.highLevel(); }
     const QuadCurve& trimmedCurve() const { return limiter_.trimmedCurve(); }
-
-    // The read-outs of the selection: as percent of the input (0 at the white end) when
-    // asPercent is on, else as gray levels (255 for white).
-    LevelLabels levelLabels(bool asPercent) const;
 
     const std::optional<QuadFile>& curveFile() const { return curveFile_; }
     bool canSave() const { return curveFile_.has_value(); }

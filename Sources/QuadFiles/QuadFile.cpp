@@ -60,24 +60,6 @@ void dropEndOfFileMarker(std::string& text) {
     }
 }
 
-// Notes as the writer sets them out must read back as notes: the reader takes at most 51
-// comment lines and stops at the first channel label. Lines past the 51st are appended to it,
-// and a note that reads as a first label ("K Curve" in a notes field) gets a second blank.
-void keepReadableAsNotes(std::vector<std::string>& notes) {
-    if (notes.size() > maximumHeaderCommentLines) {
-        std::string& last = notes[maximumHeaderCommentLines - 1];
-        for (std::size_t i = maximumHeaderCommentLines; i < notes.size(); ++i) {
-            last += " " + notes[i].substr(std::min<std::size_t>(2, notes[i].size()));
-        }
-        notes.resize(maximumHeaderCommentLines);
-    }
-    for (std::string& line : notes) {
-        if (isFirstChannelLabel(line)) {
-            line.insert(1, " ");
-        }
-    }
-}
-
 bool isBlank(std::string_view line) {
     return trim(line, " \t").empty();
 }
@@ -304,6 +286,22 @@ Result<QuadFile> QuadFile::fromText(std::string fileName, std::string text) {
     return file;
 }
 
+std::vector<std::string> QuadFile::readableComments(std::vector<std::string> comments) {
+    if (comments.size() > maximumHeaderCommentLines) {
+        std::string& last = comments[maximumHeaderCommentLines - 1];
+        for (std::size_t i = maximumHeaderCommentLines; i < comments.size(); ++i) {
+            last += " " + comments[i].substr(std::min<std::size_t>(2, comments[i].size()));
+        }
+        comments.resize(maximumHeaderCommentLines);
+    }
+    for (std::string& line : comments) {
+        if (isFirstChannelLabel(line)) {
+            line.insert(1, " ");
+        }
+    }
+    return comments;
+}
+
 std::string QuadFile::notesAsComments(std::string_view notes) {
     return "# " + replaceAll(notes, "\n", "\n# ");
 }
@@ -318,7 +316,7 @@ std::string QuadFile::textWith(const QuadCurve& curve, std::string_view notes) c
     if (!comments.front().starts_with("# Halidewerk")) {
         comments.insert(comments.begin(), std::string(toolNotesLine));
     }
-    keepReadableAsNotes(comments);
+    comments = readableComments(std::move(comments));
     lines.insert(lines.end(), comments.begin(), comments.end());
     appendChannelBlock(lines, labels_, curve);
     return joinStrings(lines, "\n");

@@ -56,6 +56,11 @@ public:
     // The notes as comment lines: "# " before every line.
     static std::string notesAsComments(std::string_view notes);
 
+    // Comment lines as a written file must carry them to load again: the reader takes at most
+    // 51 and stops at the first channel label, so lines past the 51st are joined into it, and
+    // a line that reads as a first label ("# K Curve") gets a second blank.
+    static std::vector<std::string> readableComments(std::vector<std::string> comments);
+
 private:
     friend class QuadLineParser;
 

@@ -23,13 +23,8 @@ bool saveWithView(const QString& input, double start, double end, bool zeroFirst
     view.loadCurve();
     view.rangeSlider()->setSelection({start, end});
     view.zeroFirstCheck()->setChecked(zeroFirst);
-    view.saveRow()->exportXmlCheck()->setChecked(!xmlFolder.isEmpty());
-    ui.answerSave(target);
-    if (!xmlFolder.isEmpty()) {
-        ui.answerFolder(xmlFolder);
-    }
-    view.saveTrimmedCurve();
-    return ui.alerts.empty() && ui.scriptFinished();
+    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder,
+                          [&view] { view.saveTrimmedCurve(); });
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "ViewSupport/TestFiles.h"
 
 using sg::ControlPoint;
+using sg::CorrectionMethod;
 using sg::LinearizationControlRanges;
 using sg::LinearizationViewController;
 using namespace sg::testing;
@@ -34,6 +36,7 @@ struct Settings {
     int splinePosition = 0;
     QList<PointSetting> points = {};  // in an order in which no input crosses another
     QString notesFile = {};
+    CorrectionMethod method = CorrectionMethod::standard;
 };
 
 QStringList cliArguments(const Settings& settings) {
@@ -51,6 +54,10 @@ QStringList cliArguments(const Settings& settings) {
     if (!settings.notesFile.isEmpty()) {
         arguments << "--notes-file" << settings.notesFile;
     }
+    if (settings.method == CorrectionMethod::precise) {
+        arguments << "--method"
+                  << "precise";
+    }
     return arguments;
 }
 
@@ -59,6 +66,7 @@ bool saveWithView(const Settings& settings, const QString& target, const QString
     LinearizationViewController view(ui);
     ui.answerOpen(settings.measurements);
     view.loadMeasurements();
+    view.methodButton(settings.method)->setChecked(true);
     view.averagingWindowBox()->setValue(settings.window);
     view.splineSlider()->setValue(settings.splinePosition);
     for (const PointSetting& point : settings.points) {
@@ -70,13 +78,8 @@ bool saveWithView(const Settings& settings, const QString& target, const QString
     if (!settings.notesFile.isEmpty()) {
         view.notesEdit()->setPlainText(QString::fromUtf8(bytesOf(settings.notesFile)));
     }
-    view.saveRow()->exportXmlCheck()->setChecked(!xmlFolder.isEmpty());
-    ui.answerSave(target);
-    if (!xmlFolder.isEmpty()) {
-        ui.answerFolder(xmlFolder);
-    }
-    view.saveLinearizedCurve();
-    return ui.alerts.empty() && ui.scriptFinished();
+    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder,
+                          [&view] { view.saveLinearizedCurve(); });
 }
 
 }  // namespace
@@ -117,6 +120,9 @@ private slots:
             << "linearize-six-channels-notes.quad" << false;
         QTest::newRow("Gutenprint export") << Settings{wedge21, curve8, 0, 2, {{midtone, 45, 10}}}
                                            << "linearize-gutenprint.quad" << true;
+        QTest::newRow("precise")
+            << Settings{wedge51, curve8, 0, 0, {{midtone, 50, 8}}, {}, CorrectionMethod::precise}
+            << "linearize-precise.quad" << false;
     }
 
     void cliWritesWhatTheViewSaves() {

@@ -5,6 +5,7 @@
 #include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScatterSeries>
 #include <QSignalSpy>
 #include <QSlider>
@@ -206,6 +207,31 @@ private slots:
         QCOMPARE(view->tool().controlPoints().shadow.adjustment, 0.0);
         QVERIFY(view->controlPointMessage()->isHidden());
         QVERIFY(ui->alerts.empty());
+    }
+
+    // The method reaches the tool; the next print's read-out follows it, beside the measured one.
+    void methodReachesTheToolAndThePredictionFollows() {
+        using sg::CorrectionMethod;
+        QRadioButton* precise = view->methodButton(CorrectionMethod::precise);
+        QCOMPARE(precise->toolTip().toStdString(), std::string(sg::preciseMethodDescription));
+        loadMeasurements(wedge21);
+        loadCurve(curve8);
+        save("standard.quad");
+        const QString measured = view->linearityLabel()->text();
+        const QString standard = view->predictedLinearityLabel()->text();
+        QCOMPARE(standard, QStringLiteral("largest 0.99 L*, mean 0.64 L*"));
+
+        precise->click();
+        QCOMPARE(view->predictedLinearityLabel()->text(),
+                 QStringLiteral("largest 0.00 L*, mean 0.00 L*"));
+        QCOMPARE(view->linearityLabel()->text(), measured);
+        QVERIFY(view->hasUnsavedResult());
+        // It does not average, and starts from the strength the data choose.
+        QVERIFY(!view->averagingWindowBox()->isEnabled());
+        QVERIFY(view->splineStrengthLabel()->text().endsWith(" (auto)"));
+        view->methodButton(CorrectionMethod::standard)->click();
+        QCOMPARE(view->predictedLinearityLabel()->text(), standard);
+        QVERIFY(view->averagingWindowBox()->isEnabled());
     }
 
     void togglesAndOriginalCurvesChangeTheGraphNotTheFile() {

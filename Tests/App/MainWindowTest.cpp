@@ -125,12 +125,11 @@ private slots:
         QVERIFY(window.minimumSizeHint().width() < 1000);
         QVERIFY(window.minimumSizeHint().height() <= 700);
         QVERIFY(!window.windowIcon().isNull());
-        for (const char* title : {"Curve Editor", "Something New", "Starter Curve"}) {
-            window.addTool(new FakeTool(ui, title));
-        }
+        window.addTool(new FakeTool(ui, QStringLiteral("Something New")));
         QCOMPARE(tabTitles(window.tabs()),
-                 (QStringList{"Starter Curve", "Linearization", "Quad Levels", "Curve Editor",
-                              "Something New"}));
+                 (QStringList{"Starter Curve", "Linearization", "Manual Curve Creation",
+                              "Automatic Curve Creation", "Curve Blending", "Quad Levels",
+                              "Curve Editor", "Something New"}));
     }
 
     void menusReachTheCurrentTool() {
@@ -145,6 +144,11 @@ private slots:
                  (QStringList{"&Open...", "Open &Recent", "Export &Gutenprint XML...", "&Save...",
                               "&Quit"}));
         QVERIFY(!window.saveAction()->isEnabled());
+        QVERIFY(!window.editMenu()->menuAction()->isVisible());
+        window.showTool(QStringLiteral("Curve Editor"));
+        QCOMPARE(actionTexts(window.editMenu()), (QStringList{"&Undo", "&Redo"}));
+        QVERIFY(window.editMenu()->menuAction()->isVisible());
+        quadLevels(window);
         ui.answerOpen(warmFile);
         window.openAction()->trigger();
         QVERIFY(window.saveAction()->isEnabled());

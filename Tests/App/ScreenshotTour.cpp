@@ -6,10 +6,20 @@
 #include <functional>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QSlider>
 #include <QTabWidget>
+#include <QTest>
 
+#include "App/AutomaticCurveCreationViewController.h"
+#include "App/CurveBlendingViewController.h"
+#include "App/CurveEditorView.h"
+#include "App/CurveEditorViewController.h"
 #include "App/MainWindow.h"
+#include "App/ManualCurveCreationViewController.h"
+#include "App/StarterCurveViewController.h"
+#include "ViewSupport/CreationViewSupport.h"
 #include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
 
@@ -26,13 +36,69 @@ QString example(const char* name) {
     return QStringLiteral(SILVERGRAIN_EXAMPLES_DIR "/") + QString::fromUtf8(name);
 }
 
+// A creation tab set up in a photographer's order: the printer model, then the slots.
+void setUpCreation(const sg::CurveCreationView& view, const char* printer,
+                   const QList<sg::testing::InkSlotSetting>& settings) {
+    view.printerModelBox()->setCurrentText(QString::fromUtf8(printer));
+    sg::testing::setInkSlots(view, settings);
+}
+
 const Tour tours[] = {
+    {"Starter Curve", "starter-curve",
+     [](sg::MainWindow& window) {
+         auto* view = static_cast<sg::StarterCurveViewController*>(window.currentTool());
+         view->printerMenu()->setCurrentText(QStringLiteral("P800"));
+         view->tonerMenu()->setCurrentText(QStringLiteral("Warm Neutral"));
+         view->boostSlider()->setValue(15);
+     }},
     {"Linearization", "linearization",
      [](sg::MainWindow& window) {
          window.openFiles({example("wedge-21-steps.txt"), example("example-curve.quad")});
      }},
+    {"Manual Curve Creation", "manual-curve-creation",
+     [](sg::MainWindow& window) {
+         setUpCreation(*static_cast<sg::CurveCreationView*>(window.currentTool()), "P800",
+                       {{"Black", 70},
+                        {"Light Black", 60, 55},
+                        {"Light Light Black", 45, 24, 20},
+                        {"Yellow", 12, -1, -1, 30, -1, "Toner Curve 1"}});
+     }},
+    {"Automatic Curve Creation", "automatic-curve-creation",
+     [](sg::MainWindow& window) {
+         window.openFiles({example("separation-chart-4-inks.txt")});
+         setUpCreation(
+             *static_cast<sg::CurveCreationView*>(window.currentTool()), "P800",
+             {{"Black"}, {"Light Black"}, {"Light Light Black", 80}, {"Yellow", 60, -1, -1, 30}});
+     }},
+    // Warm highlights and lights, neutral shadows.
+    {"Curve Blending", "curve-blending",
+     [](sg::MainWindow& window) {
+         window.openFiles({sg::testing::testDataPath("CurveTools/GlossyNeutral8Crlf.quad"),
+                           sg::testing::testDataPath("CurveTools/WarmBaryta8.quad")});
+         auto* view = static_cast<sg::CurveBlendingViewController*>(window.currentTool());
+         const std::pair<sg::BlendZone, int> zones[] = {
+             {sg::BlendZone::whites, 0}, {sg::BlendZone::lights, 20}, {sg::BlendZone::mids, 60}};
+         for (const auto& [zone, percent] : zones) {
+             view->zoneSlider(zone)->setValue(percent);
+         }
+     }},
     {"Quad Levels", "quad-levels",
      [](sg::MainWindow& window) { window.openFiles({example("example-curve.quad")}); }},
+    // The light black channel chosen, a point of its hump dragged up and accepted.
+    {"Curve Editor", "curve-editor",
+     [](sg::MainWindow& window) {
+         window.openFiles({example("example-curve.quad")});
+         QApplication::processEvents();
+         auto* view = static_cast<sg::CurveEditorViewController*>(window.currentTool());
+         view->chooseChannel(6);
+         sg::CurveEditorView* editor = view->editorView();
+         const QPointF from = editor->widgetPosition(view->editor().editPoints().at(8));
+         const QPoint to = (from + QPointF(0, -60)).toPoint();
+         QTest::mousePress(editor, Qt::LeftButton, {}, from.toPoint());
+         QTest::mouseMove(editor, to);
+         QTest::mouseRelease(editor, Qt::LeftButton, {}, to);
+         view->acceptEdit();
+     }},
 };
 
 bool takePicture(sg::MainWindow& window, QSize size, const QString& file) {

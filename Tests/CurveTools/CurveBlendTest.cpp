@@ -86,6 +86,32 @@ TEST(CurveBlend, SavedBlendKeepsCurve1sHeaderAndLoadsBack) {
               std::string::npos);
 }
 
+// Curve 1 with 51 comment lines: with the two note lines the header would run past what the
+// reader takes, so the notes join the last comment line and the blend still loads.
+TEST(CurveBlend, BlendOfACurveWithAFullHeaderLoadsBack) {
+    std::string text = "## QuadToneRIP K,C,M,Y";
+    for (int note = 1; note <= 51; ++note) {
+        text += "\n# note " + std::to_string(note);
+    }
+    for (const char* label : {"# K Curve", "# C Curve", "# M Curve", "# Y Curve"}) {
+        text += std::string("\n") + label;
+        for (int level = 0; level < 256; ++level) {
+            text += "\n" + std::to_string(level * 100);
+        }
+    }
+    const testing::TemporaryFolder folder;
+    CurveBlend blend;
+    ASSERT_TRUE(blend.loadCurve1(folder.write("full.quad", text)).isDone());
+    ASSERT_TRUE(blend.loadCurve2(folder.write("also.quad", text)).isDone());
+    const Result<QuadFile> reloaded = QuadFile::fromBytes("blend.quad", blend.blendFileText());
+    ASSERT_TRUE(reloaded) << reloaded.refusal().text;
+    EXPECT_EQ(reloaded.value().headerBlock().size(), 52u);
+    EXPECT_EQ(reloaded.value().headerBlock().back(),
+              "# note 51 Blend of full.quad and also.quad  W: 100.00 : 0.00, L: 100.00 : 0.00, "
+              "M: 100.00 : 0.00, D: 100.00 : 0.00, B: 100.00 : 0.00");
+    EXPECT_EQ(reloaded.value().curve(), blend.blendedCurve());
+}
+
 TEST(CurveBlend, DifferentChannelCountsAlertOnLoadAndOnSave) {
     CurveBlend blend = loadedBlend();
     setZones(blend, {100, 100, 50, 0, 0});

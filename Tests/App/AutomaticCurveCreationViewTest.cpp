@@ -1,0 +1,119 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTest>
+
+#include "App/AutomaticCurveCreationViewController.h"
+#include "App/InkCurveChart.h"
+#include "App/InkLimitChart.h"
+#include "ViewSupport/CreationViewSupport.h"
+#include "ViewSupport/ScriptedUiServices.h"
+#include "ViewSupport/TestFiles.h"
+
+using sg::AutomaticCurveCreationViewController;
+using namespace sg::testing;
+
+class AutomaticCurveCreationViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedUiServices* ui = nullptr;
+    AutomaticCurveCreationViewController* view = nullptr;
+    TestFolder folder;
+
+    const sg::InkSlotTable::Row& row(std::size_t slot) const { return view->inkTable()->row(slot); }
+
+    const QString chart3 = examplePath("separation-chart-3-inks.txt");
+
+    void loadChart(const QString& path) {
+        ui->answerOpen(path);
+        view->loadChartButton()->click();
+    }
+
+    // The ink limit graph and the measured gray values are the tool's.
+    void verifyInks() const {
+        const std::vector<sg::InkGraphSeries> graph = view->tool().inkLimitGraph();
+        const QList<QLineSeries*> lines = view->inkLimitChart()->lines();
+        QCOMPARE(lines.size(), qsizetype(graph.size()));
+        for (std::size_t i = 0; i < graph.size(); ++i) {
+            QCOMPARE(lines[qsizetype(i)]->at(99).y(), graph[i].values[99]);
+            QCOMPARE(row(i).measuredGrayValue->text(),
+                     QString::number(view->tool().inks()[i].grayValue, 'f', 1) + " %");
+        }
+        QCOMPARE(inkTableMismatch(*view->inkTable(), view->tool()), QString());
+    }
+
+    // What the tab shows, its own parts included.
+    QStringList shown() const {
+        QStringList shown = shownBy(*view);
+        shown << view->chartFileLabel()->text() << view->inkCountLabel()->text();
+        for (const QLineSeries* line : view->inkLimitChart()->lines()) {
+            for (const QPointF& point : line->points()) {
+                shown << QString::number(point.y());
+            }
+        }
+        return shown;
+    }
+
+private slots:
+    void init() {
+        QVERIFY(folder.reset());
+        ui = new ScriptedUiServices;
+        view = new AutomaticCurveCreationViewController(*ui);
+    }
+
+    void cleanup() {
+        QVERIFY2(ui->scriptFinished(), "a dialog was left unanswered or came unasked");
+        delete view;
+        delete ui;
+    }
+
+    void chartAndSlotControlsReachTheTool() {
+        verifyInks();
+        loadChart(chart3);
+        QCOMPARE(ui->openRequests.back().kind, sg::FileKind::measurements);
+        QCOMPARE(view->documentNames(), QStringList{"separation-chart-3-inks.txt"});
+        QCOMPARE(view->inkCountLabel()->text(), QStringLiteral("3 inks"));
+        verifyInks();
+
+        view->printerModelBox()->setCurrentText(QStringLiteral("P800"));
+        row(1).ink->setCurrentText(QStringLiteral("Light Black"));
+        row(0).hardwareLimit->setValue(90);
+        QCOMPARE(view->tool().inks()[1].inkName, std::string("Light Black"));
+        QCOMPARE(view->tool().inks()[0].hardwareLimit, 90.0);
+        const double grayBefore = view->tool().inks()[2].grayValue;
+        const QList<QLineSeries*> lines = view->inkLimitChart()->lines();
+        row(2).inkLimit->setSliderDown(true);
+        row(2).inkLimit->setSliderPosition(70);
+        QCOMPARE(view->tool().inks()[2].inkLimit, 70.0);
+        QVERIFY(view->tool().inks()[2].grayValue != grayBefore);
+        QCOMPARE(view->inkLimitChart()->lines(), lines);
+        verifyInks();
+        QVERIFY(ui->alerts.empty());
+    }
+
+    void refusalsLeaveTheViewAsItWas() {
+        loadChart(chart3);
+        view->printerModelBox()->setCurrentText(QStringLiteral("P800"));
+        const QStringList before = shown();
+
+        // A recognised measurement file, but not CGATS.
+        loadChart(testDataPath("measurements/datatool-wedge21.txt"));
+        QCOMPARE(ui->alerts.size(), 1u);
+        QCOMPARE(ui->alerts[0].title, std::string("Failed to Load Measurement Data"));
+        QCOMPARE(shown(), before);
+        QCOMPARE(view->documentNames(), QStringList{"separation-chart-3-inks.txt"});
+
+        // Black cut at 5 % stays lighter than the next ink's darkest tone: no crossover.
+        row(0).inkLimit->setValue(5);
+        QCOMPARE(ui->alerts.size(), 2u);
+        QCOMPARE(ui->alerts[1].title, std::string("Failed to Create Curve"));
+        QCOMPARE(shown(), before);
+    }
+};
+
+QTEST_MAIN(AutomaticCurveCreationViewTest)
+#include "AutomaticCurveCreationViewTest.moc"

@@ -1,0 +1,177 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScatterSeries>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+
+#include "App/BlendShareChart.h"
+#include "App/CurveBlendingViewController.h"
+#include "App/CurveFileBox.h"
+#include "App/InkCurveChart.h"
+#include "App/SaveRow.h"
+#include "ViewSupport/ScriptedUiServices.h"
+#include "ViewSupport/TestFiles.h"
+
+using sg::BlendCurve;
+using sg::BlendZone;
+using sg::CurveBlendingViewController;
+using namespace sg::testing;
+
+namespace {
+
+const QString glossyFile = testDataPath("CurveTools/GlossyNeutral8Crlf.quad");
+const QString warmFile = testDataPath("CurveTools/WarmBaryta8.quad");
+const QString sixChannelFile = testDataPath("CurveTools/Matte6Crlf.quad");
+
+// The ink graph's line of a channel, in ink values.
+std::vector<double> shownChannel(const CurveBlendingViewController& view, qsizetype channel) {
+    std::vector<double> values;
+    for (const QPointF& point : view.inkChart()->curveSeries().at(channel)->points()) {
+        values.push_back(point.y() * 655.35);
+    }
+    return values;
+}
+
+bool nearlyEqual(const std::vector<double>& a, const std::vector<double>& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::abs(a[i] - b[i]) > 1e-6) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+class CurveBlendingViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedUiServices* ui = nullptr;
+    CurveBlendingViewController* view = nullptr;
+    TestFolder folder;
+
+private slots:
+    void init() {
+        QVERIFY(folder.reset());
+        ui = new ScriptedUiServices;
+        view = new CurveBlendingViewController(*ui);
+    }
+
+    void cleanup() {
+        QVERIFY2(ui->scriptFinished(), "a dialog was left unanswered or came unasked");
+        delete view;
+        delete ui;
+    }
+
+    void slidersReachTheBlendAndBothGraphs() {
+        // Before any curve only the read-outs and the share graph follow.
+        view->zoneSlider(BlendZone::mids)->setValue(40);
+        QCOMPARE(view->tool().curve1Share(BlendZone::mids), 0.4);
+        QCOMPARE(view->zoneReadout(BlendZone::mids)->text(), QStringLiteral("40 % : 60 %"));
+        QCOMPARE(view->shareChart()->zoneSeries()->at(2), QPointF(50.0, 40.0));
+        QCOMPARE(view->shareChart()->shareSeries()->at(128).y(),
+                 view->tool().curve1ShareCurve()[128] * 100.0);
+        QVERIFY(view->inkChart()->isShowingPlaceholder());
+        QVERIFY(!view->canSave() && !view->saveRow()->saveButton()->isEnabled());
+        QVERIFY(!view->hasUnsavedResult());
+
+        // A new curve 2 shows itself; a slider move shows the blend.
+        ui->answerOpen(glossyFile);
+        view->curveBox(BlendCurve::curve1)->loadButton()->click();
+        ui->answerOpen(warmFile);
+        view->curveBox(BlendCurve::curve2)->loadButton()->click();
+        QCOMPARE(view->documentNames(),
+                 (QStringList{"GlossyNeutral8Crlf.quad", "WarmBaryta8.quad"}));
+        QVERIFY(view->showButton(BlendCurve::curve2)->isChecked());
+        QVERIFY(nearlyEqual(shownChannel(*view, 0), view->tool().curve2()->curve()[0]));
+        QVERIFY(view->hasUnsavedResult());
+
+        view->zoneSlider(BlendZone::darks)->setValue(10);
+        QCOMPARE(view->tool().curve1Share(BlendZone::darks), 0.1);
+        QVERIFY(view->showButton(BlendCurve::blend)->isChecked());
+        for (qsizetype channel : {0, 6}) {
+            QVERIFY(nearlyEqual(shownChannel(*view, channel),
+                                view->tool().blendedCurve()[std::size_t(channel)]));
+        }
+
+        // The graph choice and the channel toggles.
+        view->showButton(BlendCurve::curve1)->click();
+        QVERIFY(nearlyEqual(shownChannel(*view, 6), view->tool().curve1()->curve()[6]));
+        view->curveBox(BlendCurve::curve1)->channelToggle(6)->click();
+        QVERIFY(!view->inkChart()->curveSeries().at(6)->isVisible());
+        QVERIFY(view->inkChart()->curveSeries().at(0)->isVisible());
+    }
+
+    // Two files at once are curve 1 and curve 2; one more replaces curve 2.
+    void filesGoToCurve1ThenCurve2() {
+        view->openFilesAt({warmFile, glossyFile});
+        QCOMPARE(view->tool().curve1()->fileName(), std::string("WarmBaryta8.quad"));
+        QCOMPARE(view->tool().curve2()->fileName(), std::string("GlossyNeutral8Crlf.quad"));
+        view->openFileAt(sixChannelFile);
+        QCOMPARE(view->tool().curve2()->fileName(), std::string("Matte6Crlf.quad"));
+        QCOMPARE(ui->alerts.size(), 1u);  // six channels do not blend with eight
+    }
+
+    void differentChannelCountsAlertOnLoadAndOnSave() {
+        ui->answerOpen(warmFile);
+        view->openFile();
+        ui->answerOpen(sixChannelFile);
+        view->loadCurve2Action()->trigger();
+        QCOMPARE(ui->alerts.size(), 1u);
+        QCOMPARE(ui->alerts[0].title, std::string("Can not blend curves"));
+        QVERIFY(view->curveBox(BlendCurve::curve2)->fileLabel()->text().startsWith("Matte6Crlf"));
+        QVERIFY(view->showButton(BlendCurve::curve2)->isChecked());
+        QVERIFY(!view->showButton(BlendCurve::blend)->isEnabled());
+        QVERIFY(!view->hasUnsavedResult());
+
+        // Save says so again before any dialog.
+        QVERIFY(view->saveRow()->saveButton()->isEnabled());
+        view->saveRow()->saveButton()->click();
+        QCOMPARE(ui->alerts.size(), 2u);
+        QCOMPARE(ui->alerts[1].title, std::string("Can not blend curves"));
+        QVERIFY(ui->saveRequests.empty());
+        QVERIFY(view->tool().blendedCurve().empty());
+    }
+
+    void saveRunsTheDialogsAndTellsTheStatusBar() {
+        view->openFilesAt({glossyFile, warmFile});
+        view->zoneSlider(BlendZone::whites)->setValue(0);
+        view->saveRow()->exportXmlCheck()->setChecked(true);
+        QSignalSpy status(view, &sg::ToolView::statusMessage);
+        ui->answerSave(folder.filePath("blend"));
+        ui->answerFolder(folder.path());
+        view->saveRow()->saveButton()->click();
+        QCOMPARE(ui->saveRequests.back().suggestion,
+                 testDataPath("CurveTools/GlossyNeutral8Crlf-blend.quad"));
+        QCOMPARE(bytesOf(folder.filePath("blend.quad")),
+                 QByteArray::fromStdString(view->tool().blendFileText()));
+        QVERIFY(QFile::exists(folder.filePath("LightLightBlack.xml")));
+        QVERIFY(status.first().at(0).toString().startsWith("Saved blend.quad and 8 Gutenprint"));
+        QVERIFY(!view->hasUnsavedResult());
+        QVERIFY(ui->alerts.empty());
+    }
+
+    void refusedFileLeavesTheViewAsItWas() {
+        view->openFileAt(warmFile);
+        view->openFileAt(testDataPath("CurveTools/DivZeroExport.quad"));
+        QCOMPARE(ui->alerts.size(), 1u);
+        QCOMPARE(ui->alerts[0].title, std::string("Failed to Load Quad File"));
+        QVERIFY(!view->tool().curve2());
+        QCOMPARE(view->curveBox(BlendCurve::curve2)->fileLabel()->text(),
+                 QStringLiteral("No .quad file loaded"));
+        QCOMPARE(view->documentNames(), QStringList{"WarmBaryta8.quad"});
+        QVERIFY(view->showButton(BlendCurve::curve1)->isChecked());
+    }
+};
+
+QTEST_MAIN(CurveBlendingViewTest)
+#include "CurveBlendingViewTest.moc"
