@@ -10,4 +10,7 @@ namespace sg {
 // a non-number target or first value gives 0. Requires at least one value.
 std::size_t indexOfClosestValue(const std::vector<double>& values, double target);
 
+// The same index for values that rise strictly, found by bisection instead of a scan.
+std::size_t indexOfClosestRisingValue(const std::vector<double>& rising, double target);
+
 }  // namespace sg

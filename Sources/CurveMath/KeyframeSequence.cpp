@@ -91,7 +91,10 @@ double KeyframeSequence::sampleAtTime(double t) const {
     if (times_.size() == 1) {
         return values_.front();
     }
-    const std::size_t k = segmentAt(t);
+    return sampleInSegment(segmentAt(t), t);
+}
+
+double KeyframeSequence::sampleInSegment(std::size_t k, double t) const {
     const double x0 = times_[k];
     const double x1 = times_[k + 1];
     const double y0 = values_[k];

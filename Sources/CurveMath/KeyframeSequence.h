@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace sg {
@@ -18,6 +19,9 @@ public:
 
     // Requires at least one key.
     double sampleAtTime(double t) const;
+    // The same for a t known to lie between keys k and k + 1, without looking for them: for
+    // callers that read one segment many times. Requires at least two keys.
+    double sampleInSegment(std::size_t k, double t) const;
 
 private:
     std::size_t segmentAt(double t) const;

@@ -11,14 +11,17 @@
 namespace sg {
 namespace {
 
+using Brackets = std::vector<std::pair<std::size_t, std::size_t>>;
+
 std::vector<double> linearizedChannel(const std::vector<double>& channel,
                                       const std::vector<double>& targets,
-                                      const std::vector<double>& stepArray, NonNumbers nonNumbers) {
+                                      const std::vector<double>& stepArray,
+                                      const Brackets& brackets, NonNumbers nonNumbers) {
     std::vector<double> result;
     result.reserve(levelCount);
     for (std::size_t level = 0; level + 1 < levelCount; ++level) {
         const double t = targets[level];
-        const auto [lo, hi] = bracketingLevels(stepArray, t);
+        const auto [lo, hi] = brackets[level];
         const double x1 = stepArray[lo];
         const double x2 = stepArray[hi];
         const double y1 = channel[lo];
@@ -60,7 +63,7 @@ std::vector<double> levelPositions(double levelStep) {
 
 std::pair<std::size_t, std::size_t> bracketingLevels(const std::vector<double>& stepArray,
                                                      double target) {
-    const std::size_t closest = indexOfClosestValue(stepArray, target);
+    const std::size_t closest = indexOfClosestRisingValue(stepArray, target);
     const std::size_t last = stepArray.size() - 1;
     if (stepArray[closest] <= target) {
         return {closest, std::min(closest + 1, last)};
@@ -74,11 +77,18 @@ QuadCurve linearizedCurve(const QuadCurve& curve, const std::vector<double>& cor
     if (correction.size() + 1 < levelCount) {
         return result;
     }
+    // The brackets depend on the correction only: found once, not once per channel.
+    Brackets brackets;
+    brackets.reserve(lastLevel);
+    for (std::size_t level = 0; level < lastLevel; ++level) {
+        brackets.push_back(bracketingLevels(levelPositions, correction[level]));
+    }
     result.reserve(curve.size());
     for (const std::vector<double>& channel : curve) {
-        result.push_back(channel.size() < levelCount
-                             ? channel
-                             : linearizedChannel(channel, correction, levelPositions, nonNumbers));
+        result.push_back(
+            channel.size() < levelCount
+                ? channel
+                : linearizedChannel(channel, correction, levelPositions, brackets, nonNumbers));
     }
     return result;
 }

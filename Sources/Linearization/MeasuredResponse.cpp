@@ -65,7 +65,8 @@ double MeasuredResponse::levelReaching(double lightness) const {
         return levels_.back();
     }
     // The spline never leaves the range of its neighbouring keys, so the crossing lies between
-    // these two levels; halve the interval until it cannot shrink.
+    // these two levels, the spline's keys; halve the interval until it cannot shrink.
+    const std::size_t segment = reached - 1;
     double lighter = levels_[reached - 1];
     double reaching = levels_[reached];
     for (;;) {
@@ -73,7 +74,7 @@ double MeasuredResponse::levelReaching(double lightness) const {
         if (middle <= lighter || middle >= reaching) {
             return reaching;
         }
-        if (spline_.sampleAtTime(middle) > lightness) {
+        if (spline_.sampleInSegment(segment, middle) > lightness) {
             lighter = middle;
         } else {
             reaching = middle;
