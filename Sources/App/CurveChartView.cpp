@@ -23,6 +23,9 @@ namespace sg {
 namespace {
 
 constexpr double imageScale = 2.0;
+// How long lines must rest before they are drawn smooth again, and how soon after a paint a
+// change counts as part of a drag.
+constexpr int settleMilliseconds = 150;
 // The tick count an axis has when there is room for it.
 const char* const fullTickCount = "fullTickCount";
 
@@ -62,6 +65,9 @@ CurveChartView::CurveChartView(UiServices& ui, const QString& placeholderText, Q
     chart->setTitleFont(captionFont);
     setRubberBand(QChartView::NoRubberBand);
     setRenderHint(QPainter::Antialiasing);
+    settled_.setSingleShot(true);
+    settled_.setInterval(settleMilliseconds);
+    connect(&settled_, &QTimer::timeout, this, &CurveChartView::drawSmoothly);
     // Nothing in a graph reacts to keys, so it takes no place in the tab order.
     setFocusPolicy(Qt::NoFocus);
     setMinimumSize(320, 220);
@@ -137,7 +143,25 @@ QLineSeries* CurveChartView::addLine(QValueAxis* xAxis, QValueAxis* yAxis) {
     chart()->addSeries(line);
     line->attachAxis(xAxis);
     line->attachAxis(yAxis);
+    connect(line, &QXYSeries::pointsReplaced, this, &CurveChartView::drawQuicklyWhileChanging);
     return line;
+}
+
+void CurveChartView::drawQuicklyWhileChanging() {
+    if (sinceLastPaint_.isValid() && sinceLastPaint_.elapsed() < settleMilliseconds) {
+        setRenderHint(QPainter::Antialiasing, false);
+        settled_.start();
+    }
+}
+
+void CurveChartView::drawSmoothly() {
+    setRenderHint(QPainter::Antialiasing, true);
+    viewport()->update();
+}
+
+void CurveChartView::paintEvent(QPaintEvent* event) {
+    QChartView::paintEvent(event);
+    sinceLastPaint_.start();
 }
 
 void CurveChartView::setPlaceholderVisible(bool visible) {

@@ -135,6 +135,21 @@ private slots:
         chart.showReadoutAt(QPoint(1, 1));  // outside the plot area
         QVERIFY(chart.readoutText().isEmpty());
     }
+
+    // Lines replaced again right after a paint are drawn quickly, then smooth once they rest.
+    void linesChangingAsADragGoesAreSmoothedWhenTheyRest() {
+        ScriptedUiServices ui;
+        sg::InkCurveChart chart(ui, placeholder);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        QTest::qWait(200);
+        fill(chart);  // a change after a rest, as a file load
+        QVERIFY(chart.renderHints().testFlag(QPainter::Antialiasing));
+        chart.viewport()->repaint();
+        fill(chart);
+        QVERIFY(!chart.renderHints().testFlag(QPainter::Antialiasing));
+        QTRY_VERIFY(chart.renderHints().testFlag(QPainter::Antialiasing));
+    }
 };
 
 QTEST_MAIN(CurveChartViewTest)

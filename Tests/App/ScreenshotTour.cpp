@@ -106,6 +106,8 @@ bool takePicture(sg::MainWindow& window, QSize size, const QString& file) {
     // Laid out and painted at the new size before it is drawn into the picture.
     QApplication::processEvents();
     QApplication::processEvents();
+    // Graphs changed by the set-up are drawn smooth once they rest.
+    QTest::qWait(300);
     const bool saved = window.grab().save(file, "PNG");
     std::printf("%s\n", qPrintable(file));
     return saved;
