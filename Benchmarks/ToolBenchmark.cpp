@@ -79,8 +79,10 @@ void BM_QuadText(benchmark::State& state) {
 BENCHMARK(BM_QuadText)->Unit(benchmark::kMicrosecond);
 
 // The text, then the atomic write into the temporary folder: a new file flushed to the disk
-// and renamed over the last one.
+// and renamed over the last one. The flush is the disk's time, not the program's: the table
+// shows it without a target.
 void BM_QuadSave(benchmark::State& state) {
+    state.counters["flushed_to_disk"] = 1;
     const sg::QuadFile file = sg::QuadFile::load(example("example-curve.quad")).value();
     const sg::testing::TemporaryFolder folder;
     const auto path = folder.path() / "saved.quad";
