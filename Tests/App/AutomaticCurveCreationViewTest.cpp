@@ -10,19 +10,14 @@
 #include "App/InkCurveChart.h"
 #include "App/InkLimitChart.h"
 #include "ViewSupport/CreationViewSupport.h"
-#include "ViewSupport/ScriptedUiServices.h"
-#include "ViewSupport/TestFiles.h"
+#include "ViewSupport/ViewFixture.h"
 
 using sg::AutomaticCurveCreationViewController;
 using namespace sg::testing;
 
-class AutomaticCurveCreationViewTest : public QObject {
+class AutomaticCurveCreationViewTest : public QObject,
+                                       ViewFixture<AutomaticCurveCreationViewController> {
     Q_OBJECT
-
-private:
-    ScriptedUiServices* ui = nullptr;
-    AutomaticCurveCreationViewController* view = nullptr;
-    TestFolder folder;
 
     const sg::InkSlotTable::Row& row(std::size_t slot) const { return view->inkTable()->row(slot); }
 
@@ -59,17 +54,8 @@ private:
     }
 
 private slots:
-    void init() {
-        QVERIFY(folder.reset());
-        ui = new ScriptedUiServices;
-        view = new AutomaticCurveCreationViewController(*ui);
-    }
-
-    void cleanup() {
-        QVERIFY2(ui->scriptFinished(), "a dialog was left unanswered or came unasked");
-        delete view;
-        delete ui;
-    }
+    void init() { QVERIFY(setUp()); }
+    void cleanup() { QVERIFY(scriptFinished()); }
 
     void chartAndSlotControlsReachTheTool() {
         verifyInks();

@@ -14,8 +14,7 @@
 #include "App/CurveFileBox.h"
 #include "App/InkCurveChart.h"
 #include "App/SaveRow.h"
-#include "ViewSupport/ScriptedUiServices.h"
-#include "ViewSupport/TestFiles.h"
+#include "ViewSupport/ViewFixture.h"
 
 using sg::BlendCurve;
 using sg::BlendZone;
@@ -51,26 +50,12 @@ bool nearlyEqual(const std::vector<double>& a, const std::vector<double>& b) {
 
 }  // namespace
 
-class CurveBlendingViewTest : public QObject {
+class CurveBlendingViewTest : public QObject, ViewFixture<CurveBlendingViewController> {
     Q_OBJECT
 
-private:
-    ScriptedUiServices* ui = nullptr;
-    CurveBlendingViewController* view = nullptr;
-    TestFolder folder;
-
 private slots:
-    void init() {
-        QVERIFY(folder.reset());
-        ui = new ScriptedUiServices;
-        view = new CurveBlendingViewController(*ui);
-    }
-
-    void cleanup() {
-        QVERIFY2(ui->scriptFinished(), "a dialog was left unanswered or came unasked");
-        delete view;
-        delete ui;
-    }
+    void init() { QVERIFY(setUp()); }
+    void cleanup() { QVERIFY(scriptFinished()); }
 
     void slidersReachTheBlendAndBothGraphs() {
         // Before any curve only the read-outs and the share graph follow.

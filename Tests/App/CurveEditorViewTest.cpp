@@ -12,8 +12,7 @@
 #include "App/CurveEditorViewController.h"
 #include "App/InkCurveChart.h"
 #include "App/SaveRow.h"
-#include "ViewSupport/ScriptedUiServices.h"
-#include "ViewSupport/TestFiles.h"
+#include "ViewSupport/ViewFixture.h"
 
 using sg::CurveEditorState;
 using sg::CurveEditorView;
@@ -21,19 +20,10 @@ using sg::CurveEditorViewController;
 using sg::Point;
 using namespace sg::testing;
 
-namespace {
-
 const QString glossyFile = testDataPath("CurveTools/GlossyNeutral8Crlf.quad");
 
-}  // namespace
-
-class CurveEditorViewTest : public QObject {
+class CurveEditorViewTest : public QObject, ViewFixture<CurveEditorViewController> {
     Q_OBJECT
-
-private:
-    ScriptedUiServices* ui = nullptr;
-    CurveEditorViewController* view = nullptr;
-    TestFolder folder;
 
     CurveEditorView* area() const { return view->editorView(); }
     // Where edit point `index` is drawn.
@@ -49,9 +39,7 @@ private:
 
 private slots:
     void init() {
-        QVERIFY(folder.reset());
-        ui = new ScriptedUiServices;
-        view = new CurveEditorViewController(*ui);
+        QVERIFY(setUp());
         view->resize(1000, 680);
         view->show();
         QVERIFY(QTest::qWaitForWindowActive(view));
@@ -59,11 +47,7 @@ private slots:
         view->openFile();
     }
 
-    void cleanup() {
-        QVERIFY2(ui->scriptFinished(), "a dialog was left unanswered or came unasked");
-        delete view;
-        delete ui;
-    }
+    void cleanup() { QVERIFY(scriptFinished()); }
 
     void mouseReachesTheEditor() {
         // The editor's frame is the widget's, less the margin, y up.

@@ -17,8 +17,7 @@
 #include "App/LinearizationMeasurementChart.h"
 #include "App/LinearizationViewController.h"
 #include "App/SaveRow.h"
-#include "ViewSupport/ScriptedUiServices.h"
-#include "ViewSupport/TestFiles.h"
+#include "ViewSupport/ViewFixture.h"
 
 using sg::ControlPoint;
 using sg::LinearizationViewController;
@@ -27,7 +26,6 @@ using namespace sg::testing;
 namespace {
 
 const QString wedge21 = examplePath("wedge-21-steps.txt");
-const QString wedge51 = examplePath("wedge-51-steps.txt");
 const QString curve8 = examplePath("example-curve.quad");
 const QString lighterPatch = testDataPath("LinearizationView/wedge21-patch7-lighter.txt");
 
@@ -62,13 +60,8 @@ QStringList shownBy(const LinearizationViewController& view) {
 
 }  // namespace
 
-class LinearizationViewTest : public QObject {
+class LinearizationViewTest : public QObject, ViewFixture<LinearizationViewController> {
     Q_OBJECT
-
-private:
-    TestFolder folder;
-    ScriptedUiServices* ui = nullptr;
-    LinearizationViewController* view = nullptr;
 
     void loadMeasurements(const QString& path) {
         ui->answerOpen(path);
@@ -86,25 +79,14 @@ private:
     }
 
 private slots:
-    void init() {
-        QVERIFY(folder.reset());
-        ui = new ScriptedUiServices;
-        view = new LinearizationViewController(*ui);
-    }
-
-    void cleanup() {
-        QVERIFY(ui->scriptFinished());
-        delete view;
-        delete ui;
-    }
+    void init() { QVERIFY(setUp()); }
+    void cleanup() { QVERIFY(scriptFinished()); }
 
     void measurementsReachTheReadoutsAndTheGraph() {
         QVERIFY(view->measurementChart()->isShowingPlaceholder());
         QVERIFY(!view->inputBox(ControlPoint::shadow)->isEnabled());
         loadMeasurements(wedge21);
         QCOMPARE(ui->openRequests.back().kind, sg::FileKind::measurements);
-        QCOMPARE(ui->openRequests.back().title,
-                 QStringLiteral("Choose the measurements of the printed wedge"));
         QCOMPARE(view->measurementFileLabel()->text(), QStringLiteral("wedge-21-steps.txt"));
         QCOMPARE(view->dmaxLabel()->text(), QStringLiteral("1.67"));
         QVERIFY(view->inputBox(ControlPoint::shadow)->isEnabled());

@@ -13,19 +13,13 @@
 #include "App/ManualCurveCreationViewController.h"
 #include "App/SaveRow.h"
 #include "ViewSupport/CreationViewSupport.h"
-#include "ViewSupport/ScriptedUiServices.h"
-#include "ViewSupport/TestFiles.h"
+#include "ViewSupport/ViewFixture.h"
 
 using sg::ManualCurveCreationViewController;
 using namespace sg::testing;
 
-class ManualCurveCreationViewTest : public QObject {
+class ManualCurveCreationViewTest : public QObject, ViewFixture<ManualCurveCreationViewController> {
     Q_OBJECT
-
-private:
-    ScriptedUiServices* ui = nullptr;
-    ManualCurveCreationViewController* view = nullptr;
-    TestFolder folder;
 
     const sg::InkSlotTable::Row& row(std::size_t slot) const { return view->inkTable()->row(slot); }
 
@@ -41,18 +35,8 @@ private:
     }
 
 private slots:
-    void init() {
-        QVERIFY(folder.reset());
-        ui = new ScriptedUiServices;
-        view = new ManualCurveCreationViewController(*ui);
-    }
-
-    void cleanup() {
-        QVERIFY2(ui->scriptFinished(), "a dialog was left unanswered or came unasked");
-        QVERIFY(ui->alerts.empty());
-        delete view;
-        delete ui;
-    }
+    void init() { QVERIFY(setUp()); }
+    void cleanup() { QVERIFY(scriptFinished() && ui->alerts.empty()); }
 
     void beforeAPrinterModelOnlyTheHintShows() {
         QVERIFY(view->curveChart()->isShowingPlaceholder());

@@ -12,32 +12,17 @@
 #include "App/SaveRow.h"
 #include "App/StarterCurveViewController.h"
 #include "ViewSupport/CliComparison.h"
-#include "ViewSupport/ScriptedUiServices.h"
-#include "ViewSupport/TestFiles.h"
+#include "ViewSupport/ViewFixture.h"
 
 using sg::StarterCurveViewController;
 using namespace sg::testing;
 
-class StarterCurveViewTest : public QObject {
+class StarterCurveViewTest : public QObject, ViewFixture<StarterCurveViewController> {
     Q_OBJECT
 
-private:
-    TestFolder folder;
-    ScriptedUiServices* ui = nullptr;
-    StarterCurveViewController* view = nullptr;
-
 private slots:
-    void init() {
-        QVERIFY(folder.reset());
-        ui = new ScriptedUiServices;
-        view = new StarterCurveViewController(*ui);
-    }
-
-    void cleanup() {
-        QVERIFY(ui->scriptFinished() && ui->alerts.empty());
-        delete view;
-        delete ui;
-    }
+    void init() { QVERIFY(setUp()); }
+    void cleanup() { QVERIFY(scriptFinished() && ui->alerts.empty()); }
 
     // That each control reaches the tool, the command-line comparison shows.
     void readoutsAndGraphFollowThePopUps() {
