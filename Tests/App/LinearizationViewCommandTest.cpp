@@ -104,8 +104,6 @@ private slots:
         const QString curve8 = examplePath("example-curve.quad");
         using enum ControlPoint;
 
-        QTest::newRow("untouched")
-            << Settings{wedge21, curve8} << "linearize-wedge21.quad" << false;
         // Strength 0.7 smooths as the spline control's old setting 0.3 did.
         QTest::newRow("smoothed, points bent")
             << Settings{wedge51,
@@ -138,20 +136,27 @@ private slots:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
-    // The GUI asks before saving from out-of-order patches; a script gets the warning and the
-    // curve, with the usual exit status.
-    void patchOrderWarningGoesToStandardError() {
+    // What the GUI asks about before saving (out-of-order patches) and what it shows beside the
+    // controls (the read-outs) go to the standard error; the curve goes out as usual.
+    void warningsAndReportGoToStandardError() {
         const QString wedge = testDataPath("LinearizationView/wedge21-patch7-lighter.txt");
-        const CliRun run = runCli(
-            {"linearize", "--measurements", wedge, "--quad", examplePath("example-curve.quad")});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.startsWith("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK\n"));
-        QCOMPARE(run.err, wedge.toUtf8() +
-                              ": Warning: Patch 7 is lighter than patch 6 by 3.4 L*: check the "
-                              "patch order.\n");
+        const QString curve8 = examplePath("example-curve.quad");
+        const CliRun warned = runCli({"linearize", "--measurements", wedge, "--quad", curve8});
+        QCOMPARE(warned.exitCode, 0);
+        QVERIFY(warned.out.startsWith("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK\n"));
+        QCOMPARE(warned.err, wedge.toUtf8() +
+                                 ": Warning: Patch 7 is lighter than patch 6 by 3.4 L*: check the "
+                                 "patch order.\n");
+
+        const CliRun reported =
+            runCli({"linearize", "--measurements", examplePath("wedge-21-steps.txt"), "--quad",
+                    curve8, "--method", "precise", "--report", "-o", folder.filePath("out.quad")});
+        QCOMPARE(reported.exitCode, 0);
+        QCOMPARE(reported.err, QByteArray("Measured wedge: max |dL*| 22.0, mean 11.0\nPredicted "
+                                          "after the precise correction: max |dL*| 0.00, mean "
+                                          "0.00\n"));
 
         const CliRun help = runCli({"linearize", "--help"});
-        QVERIFY(help.out.contains("--spline"));
         QVERIFY(help.out.contains("strength from 0 (none, the default) to 1 (most)"));
     }
 };
