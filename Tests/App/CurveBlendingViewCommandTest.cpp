@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QSlider>
 #include <QTest>
 
@@ -29,13 +28,7 @@ bool saveWithView(const QString& curve1, const QString& curve2, const ZonePercen
     for (qsizetype zone = 0; zone < percents.size(); ++zone) {
         view.zoneSlider(static_cast<BlendZone>(zone))->setValue(percents[zone]);
     }
-    view.saveRow()->exportXmlCheck()->setChecked(!xmlFolder.isEmpty());
-    ui.answerSave(target);
-    if (!xmlFolder.isEmpty()) {
-        ui.answerFolder(xmlFolder);
-    }
-    view.saveBlend();
-    return ui.alerts.empty() && ui.scriptFinished();
+    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder, [&view] { view.saveBlend(); });
 }
 
 }  // namespace

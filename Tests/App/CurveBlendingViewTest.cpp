@@ -21,34 +21,9 @@ using sg::BlendZone;
 using sg::CurveBlendingViewController;
 using namespace sg::testing;
 
-namespace {
-
 const QString glossyFile = testDataPath("CurveTools/GlossyNeutral8Crlf.quad");
 const QString warmFile = testDataPath("CurveTools/WarmBaryta8.quad");
 const QString sixChannelFile = testDataPath("CurveTools/Matte6Crlf.quad");
-
-// The ink graph's line of a channel, in ink values.
-std::vector<double> shownChannel(const CurveBlendingViewController& view, qsizetype channel) {
-    std::vector<double> values;
-    for (const QPointF& point : view.inkChart()->curveSeries().at(channel)->points()) {
-        values.push_back(point.y() * 655.35);
-    }
-    return values;
-}
-
-bool nearlyEqual(const std::vector<double>& a, const std::vector<double>& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::abs(a[i] - b[i]) > 1e-6) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 class CurveBlendingViewTest : public QObject, ViewFixture<CurveBlendingViewController> {
     Q_OBJECT
@@ -77,20 +52,22 @@ private slots:
         QCOMPARE(view->documentNames(),
                  (QStringList{"GlossyNeutral8Crlf.quad", "WarmBaryta8.quad"}));
         QVERIFY(view->showButton(BlendCurve::curve2)->isChecked());
-        QVERIFY(nearlyEqual(shownChannel(*view, 0), view->tool().curve2()->curve()[0]));
+        QVERIFY(drawsInkValues(view->inkChart()->curveSeries().at(0),
+                               view->tool().curve2()->curve()[0]));
         QVERIFY(view->hasUnsavedResult());
 
         view->zoneSlider(BlendZone::darks)->setValue(10);
         QCOMPARE(view->tool().curve1Share(BlendZone::darks), 0.1);
         QVERIFY(view->showButton(BlendCurve::blend)->isChecked());
         for (qsizetype channel : {0, 6}) {
-            QVERIFY(nearlyEqual(shownChannel(*view, channel),
-                                view->tool().blendedCurve()[std::size_t(channel)]));
+            QVERIFY(drawsInkValues(view->inkChart()->curveSeries().at(channel),
+                                   view->tool().blendedCurve()[std::size_t(channel)]));
         }
 
         // The graph choice and the channel toggles.
         view->showButton(BlendCurve::curve1)->click();
-        QVERIFY(nearlyEqual(shownChannel(*view, 6), view->tool().curve1()->curve()[6]));
+        QVERIFY(drawsInkValues(view->inkChart()->curveSeries().at(6),
+                               view->tool().curve1()->curve()[6]));
         view->curveBox(BlendCurve::curve1)->channelToggle(6)->click();
         QVERIFY(!view->inkChart()->curveSeries().at(6)->isVisible());
         QVERIFY(view->inkChart()->curveSeries().at(0)->isVisible());

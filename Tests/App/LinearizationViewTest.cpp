@@ -228,7 +228,7 @@ private slots:
         view->originalCurvesButton()->setChecked(true);
         QCOMPARE(view->inkChart()->caption(), QStringLiteral("Original curve"));
         QCOMPARE(view->originalCurvesButton()->text(), QStringLiteral("Show Linearized Curves"));
-        QCOMPARE(lk->at(128).y(), view->tool().curveFile()->curve()[6][128] / 655.35);
+        QVERIFY(drawsInkValues(lk, view->tool().curveFile()->curve()[6]));
         QCOMPARE(save("hidden.quad"), saved);
 
         // A changed correction shows the linearized curves again.

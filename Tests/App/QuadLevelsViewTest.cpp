@@ -60,8 +60,8 @@ private slots:
         QCOMPARE(view->endLabel()->text(), QStringLiteral("End: 50.2 %"));
         QCOMPARE(view->stretchLabel()->text(),
                  QStringLiteral("20.0 % to 50.2 % of the input stretched over 0 to 100 %"));
-        QCOMPARE(view->inkChart()->curveSeries().at(6)->at(40).y(),
-                 view->tool().trimmedCurve()[6][40] / 655.35);
+        QVERIFY(
+            drawsInkValues(view->inkChart()->curveSeries().at(6), view->tool().trimmedCurve()[6]));
     }
 
     void saveAndExportReachTheTool() {

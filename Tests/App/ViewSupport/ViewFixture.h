@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cmath>
 #include <memory>
+#include <vector>
+
+#include <QXYSeries>
 
 #include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
@@ -32,5 +36,18 @@ private:
     std::unique_ptr<ScriptedUiServices> ui_;
     std::unique_ptr<View> view_;
 };
+
+// Whether a graph line draws these ink values, level by level, in percent of full ink.
+inline bool drawsInkValues(const QXYSeries* line, const std::vector<double>& values) {
+    if (line->count() != qsizetype(values.size())) {
+        return false;
+    }
+    for (qsizetype level = 0; level < line->count(); ++level) {
+        if (std::abs(line->at(level).y() * 655.35 - values[std::size_t(level)]) > 1e-6) {
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace sg::testing
