@@ -57,80 +57,62 @@ bool saveWithView(const Creation& creation, const QString& target) {
     return ui.alerts.empty() && ui.scriptFinished();
 }
 
-}  // namespace
+template <typename View>
+ComparisonRow row(const Creation& creation, const char* golden) {
+    return {cliArguments(creation), golden, false,
+            [creation](const QString& target, const QString&) {
+                return saveWithView<View>(creation, target);
+            }};
+}
 
-Q_DECLARE_METATYPE(Creation)
+}  // namespace
 
 class CreateCommandTest : public QObject {
     Q_OBJECT
 
-private:
-    TestFolder folder;
-
-    template <typename View>
-    void compare() {
-        QFETCH(Creation, creation);
-        QFETCH(QString, golden);
-        const QString difference = compareCliWithView(
-            {cliArguments(creation), golden},
-            [&creation](const QString& target, const QString&) {
-                return saveWithView<View>(creation, target);
-            },
-            folder.path());
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
-    }
-
 private slots:
-    void init() { QVERIFY(folder.reset()); }
-
-    void manualToolWritesWhatTheViewSaves_data() {
-        QTest::addColumn<Creation>("creation");
-        QTest::addColumn<QString>("golden");
-        QTest::newRow("four inks placed by name") << Creation{"P800",
-                                                              {},
-                                                              {{"Black", 70},
-                                                               {"Light Black", 60, 55},
-                                                               {"Light Light Black", 45, 24, 20},
-                                                               {"Yellow", 12, -1, -1, 30}}}
-                                                  << "curve-creation/manual-four-inks.quad";
-        QTest::newRow("ten channels")
-            << Creation{"x900", {}, {{"Black", 85}, {"Light Black", -1, 40, 30}}}
-            << "curve-creation/manual-x900.quad";
-        // No black: the ink in slot 1 stands for full black, and the K channel stays empty.
-        QTest::newRow("six channels, no black")
-            << Creation{"1400-1430",
-                        {},
-                        {{"Cyan", 90}, {"Light Cyan", -1, 60}, {"Light Magenta", 50, 30, -1, 25}}}
-            << "curve-creation/manual-six-channels.quad";
-    }
-
-    void manualToolWritesWhatTheViewSaves() { compare<sg::ManualCurveCreationViewController>(); }
-
-    void automaticToolWritesWhatTheViewSaves_data() {
-        QTest::addColumn<Creation>("creation");
-        QTest::addColumn<QString>("golden");
-        const QString chart3 = examplePath("separation-chart-3-inks.txt");
-        const QString chart4 = examplePath("separation-chart-4-inks.txt");
-        QTest::newRow("example chart")
-            << Creation{"P800",
-                        chart3,
-                        {{"Black", -1, -1, -1, -1, 90}, {"Light Black"}, {"Light Light Black", 80}}}
-            << "curve-creation/automatic-example.quad";
-        QTest::newRow("four inks, limits and overlaps")
-            << Creation{"P800",
-                        chart4,
-                        {{"Black"},
-                         {"Light Black", 90},
-                         {"Light Light Black", 80, -1, 20},
-                         {"Yellow", 60, -1, -1, 30, 80}}}
-            << "curve-creation/automatic-four-inks.quad";
-        QTest::newRow("the chart's own names, ten channels")
-            << Creation{"P5000-P7000-P9000", chart3, {}}
-            << "curve-creation/automatic-chart-names.quad";
+    void manualToolWritesWhatTheViewSaves() {
+        using View = sg::ManualCurveCreationViewController;
+        const QString differences = compareCliWithView({
+            row<View>({"P800",
+                       {},
+                       {{"Black", 70},
+                        {"Light Black", 60, 55},
+                        {"Light Light Black", 45, 24, 20},
+                        {"Yellow", 12, -1, -1, 30}}},
+                      "curve-creation/manual-four-inks.quad"),
+            row<View>({"x900", {}, {{"Black", 85}, {"Light Black", -1, 40, 30}}},
+                      "curve-creation/manual-x900.quad"),
+            // No black: the ink in slot 1 stands for full black, and the K channel stays empty.
+            row<View>({"1400-1430",
+                       {},
+                       {{"Cyan", 90}, {"Light Cyan", -1, 60}, {"Light Magenta", 50, 30, -1, 25}}},
+                      "curve-creation/manual-six-channels.quad"),
+        });
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
     }
 
     void automaticToolWritesWhatTheViewSaves() {
-        compare<sg::AutomaticCurveCreationViewController>();
+        using View = sg::AutomaticCurveCreationViewController;
+        const QString chart3 = examplePath("separation-chart-3-inks.txt");
+        const QString chart4 = examplePath("separation-chart-4-inks.txt");
+        const QString differences = compareCliWithView({
+            row<View>({"P800",
+                       chart3,
+                       {{"Black", -1, -1, -1, -1, 90}, {"Light Black"}, {"Light Light Black", 80}}},
+                      "curve-creation/automatic-example.quad"),
+            row<View>({"P800",
+                       chart4,
+                       {{"Black"},
+                        {"Light Black", 90},
+                        {"Light Light Black", 80, -1, 20},
+                        {"Yellow", 60, -1, -1, 30, 80}}},
+                      "curve-creation/automatic-four-inks.quad"),
+            // The chart's own names, ten channels.
+            row<View>({"P5000-P7000-P9000", chart3, {}},
+                      "curve-creation/automatic-chart-names.quad"),
+        });
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "App/LinearizationViewController.h"
@@ -82,58 +83,40 @@ bool saveWithView(const Settings& settings, const QString& target, const QString
                           [&view] { view.saveLinearizedCurve(); });
 }
 
-}  // namespace
+ComparisonRow row(const Settings& settings, const char* golden, bool gutenprint = false) {
+    return {cliArguments(settings), golden, gutenprint,
+            [settings](const QString& target, const QString& xmlFolder) {
+                return saveWithView(settings, target, xmlFolder);
+            }};
+}
 
-Q_DECLARE_METATYPE(Settings)
+}  // namespace
 
 class LinearizationViewCommandTest : public QObject {
     Q_OBJECT
 
-private:
-    TestFolder folder;
-
 private slots:
-    void init() { QVERIFY(folder.reset()); }
-
-    void cliWritesWhatTheViewSaves_data() {
-        QTest::addColumn<Settings>("settings");
-        QTest::addColumn<QString>("golden");
-        QTest::addColumn<bool>("gutenprint");
+    void cliWritesWhatTheViewSaves() {
         const QString wedge21 = examplePath("wedge-21-steps.txt");
         const QString wedge51 = examplePath("wedge-51-steps.txt");
         const QString curve8 = examplePath("example-curve.quad");
         using enum ControlPoint;
-
-        // Strength 0.7 smooths as the spline control's old setting 0.3 did.
-        QTest::newRow("smoothed, points bent")
-            << Settings{wedge51,
-                        curve8,
-                        9,
-                        5,
-                        {{shadow, 30, 12}, {midtone, 55, -10}, {highlight, 80, 5}}}
-            << "linearize-smoothed-bent.quad" << false;
-        QTest::newRow("six channels, notes file")
-            << Settings{wedge51, testDataPath("LinearizationView/six-channels.quad"), 3, 0,
-                        {},      testDataPath("LinearizationView/notes.txt")}
-            << "linearize-six-channels-notes.quad" << false;
-        QTest::newRow("Gutenprint export") << Settings{wedge21, curve8, 0, 2, {{midtone, 45, 10}}}
-                                           << "linearize-gutenprint.quad" << true;
-        QTest::newRow("precise")
-            << Settings{wedge51, curve8, 0, 0, {{midtone, 50, 8}}, {}, CorrectionMethod::precise}
-            << "linearize-precise.quad" << false;
-    }
-
-    void cliWritesWhatTheViewSaves() {
-        QFETCH(Settings, settings);
-        QFETCH(QString, golden);
-        QFETCH(bool, gutenprint);
-        const QString difference = compareCliWithView(
-            {cliArguments(settings), golden, gutenprint},
-            [&settings](const QString& target, const QString& xmlFolder) {
-                return saveWithView(settings, target, xmlFolder);
-            },
-            folder.path());
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        const QString differences = compareCliWithView({
+            // Strength 0.7 smooths as the spline control's old setting 0.3 did.
+            row({wedge51, curve8, 9, 5, {{shadow, 30, 12}, {midtone, 55, -10}, {highlight, 80, 5}}},
+                "linearize-smoothed-bent.quad"),
+            row({wedge51,
+                 testDataPath("LinearizationView/six-channels.quad"),
+                 3,
+                 0,
+                 {},
+                 testDataPath("LinearizationView/notes.txt")},
+                "linearize-six-channels-notes.quad"),
+            row({wedge21, curve8, 0, 2, {{midtone, 45, 10}}}, "linearize-gutenprint.quad", true),
+            row({wedge51, curve8, 0, 0, {{midtone, 50, 8}}, {}, CorrectionMethod::precise},
+                "linearize-precise.quad"),
+        });
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
     }
 
     // What the GUI asks about before saving (out-of-order patches) and what it shows beside the
@@ -148,6 +131,7 @@ private slots:
                                  ": Warning: Patch 7 is lighter than patch 6 by 3.4 L*: check the "
                                  "patch order.\n");
 
+        const QTemporaryDir folder;
         const CliRun reported =
             runCli({"linearize", "--measurements", examplePath("wedge-21-steps.txt"), "--quad",
                     curve8, "--method", "precise", "--report", "-o", folder.filePath("out.quad")});

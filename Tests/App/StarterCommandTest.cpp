@@ -37,11 +37,6 @@ const std::map<QString, Control> controls{
     {"--boost", [](auto& view, auto& value) { view.boostSlider()->setValue(value.toInt()); }},
 };
 
-// The command with its options, given as "--option;value;..." in the order the tool takes them.
-QStringList starter(const char* options) {
-    return QStringList{"starter"} + QString::fromUtf8(options).split(';');
-}
-
 bool saveWithView(const QStringList& arguments, const QString& target, const QString& xmlFolder) {
     ScriptedUiServices ui;
     StarterCurveViewController view(ui);
@@ -51,51 +46,36 @@ bool saveWithView(const QStringList& arguments, const QString& target, const QSt
     return saveThroughRow(ui, *view.saveRow(), target, xmlFolder, [&view] { view.saveCurve(); });
 }
 
+// The command with its options, given as "--option;value;..." in the order the tool takes them.
+ComparisonRow starter(const char* options, const char* golden, bool gutenprint = false) {
+    const QStringList arguments = QStringList{"starter"} + QString::fromUtf8(options).split(';');
+    return {arguments, golden, gutenprint,
+            [arguments](const QString& target, const QString& xmlFolder) {
+                return saveWithView(arguments, target, xmlFolder);
+            }};
+}
+
 }  // namespace
 
 class StarterCommandTest : public QObject {
     Q_OBJECT
 
-private:
-    TestFolder folder;
-
 private slots:
-    void init() { QVERIFY(folder.reset()); }
-
-    void cliWritesWhatTheViewSaves_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("golden");
-        QTest::addColumn<bool>("gutenprint");
-        QTest::newRow("toned, a little boost")
-            << starter("--printer;P800;--paper;Gloss;--toner;Warm Neutral;--boost;15")
-            << "starter-p800-warm-neutral.quad" << false;
-        // The boost loop lowers the boost on the matte blacks under the stronger toner.
-        QTest::newRow("strength, boost held")
-            << starter("--printer;P600;--paper;Matte;--toner;Sepia;--saturation;0.8;--boost;100")
-            << "starter-p600-matte-sepia.quad" << false;
-        QTest::newRow("10 channels, custom mix")
-            << starter(
-                   "--printer;P5000-P7000-P9000;--paper;Gravure Positive;--toner;Custom;"
-                   "--custom-c;0.1;--custom-m;0.25;--custom-y;0.4;--boost;30")
-            << "starter-10-channel.quad" << false;
-        QTest::newRow("Gutenprint export")
-            << starter(
-                   "--printer;x800-x880;--paper;DTP Polymergravure (MK);--toner;Selenium;"
-                   "--saturation;0.3")
-            << "starter-gutenprint.quad" << true;
-    }
-
     void cliWritesWhatTheViewSaves() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, golden);
-        QFETCH(bool, gutenprint);
-        const QString difference = compareCliWithView(
-            {arguments, golden, gutenprint},
-            [&arguments](const QString& target, const QString& xmlFolder) {
-                return saveWithView(arguments, target, xmlFolder);
-            },
-            folder.path());
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        const QString differences = compareCliWithView({
+            starter("--printer;P800;--paper;Gloss;--toner;Warm Neutral;--boost;15",
+                    "starter-p800-warm-neutral.quad"),
+            // The boost loop lowers the boost on the matte blacks under the stronger toner.
+            starter("--printer;P600;--paper;Matte;--toner;Sepia;--saturation;0.8;--boost;100",
+                    "starter-p600-matte-sepia.quad"),
+            starter("--printer;P5000-P7000-P9000;--paper;Gravure Positive;--toner;Custom;"
+                    "--custom-c;0.1;--custom-m;0.25;--custom-y;0.4;--boost;30",
+                    "starter-10-channel.quad"),
+            starter("--printer;x800-x880;--paper;DTP Polymergravure (MK);--toner;Selenium;"
+                    "--saturation;0.3",
+                    "starter-gutenprint.quad", true),
+        });
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
     }
 };
 
