@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 
@@ -104,11 +103,10 @@ private slots:
         QVERIFY(view->tool().blendedCurve().empty());
     }
 
-    void saveRunsTheDialogsAndTellsTheStatusBar() {
+    void saveRunsTheDialogsAndMarksTheResultSaved() {
         view->openFilesAt({glossyFile, warmFile});
         view->zoneSlider(BlendZone::whites)->setValue(0);
         view->saveRow()->exportXmlCheck()->setChecked(true);
-        QSignalSpy status(view, &sg::ToolView::statusMessage);
         ui->answerSave(folder.filePath("blend"));
         ui->answerFolder(folder.path());
         view->saveRow()->saveButton()->click();
@@ -117,7 +115,6 @@ private slots:
         QCOMPARE(bytesOf(folder.filePath("blend.quad")),
                  QByteArray::fromStdString(view->tool().blendFileText()));
         QVERIFY(QFile::exists(folder.filePath("LightLightBlack.xml")));
-        QVERIFY(status.first().at(0).toString().startsWith("Saved blend.quad and 8 Gutenprint"));
         QVERIFY(!view->hasUnsavedResult());
         QVERIFY(ui->alerts.empty());
     }

@@ -243,15 +243,11 @@ private slots:
         loadMeasurements(wedge21);
         loadCurve(curve8);
         QVERIFY(view->hasUnsavedResult());
-        QSignalSpy status(view, &sg::ToolView::statusMessage);
         view->notesEdit()->setPlainText(QStringLiteral("Baryta 310 g/m\u00b2"));
         const QByteArray saved = save("out.quad");
         QCOMPARE(ui->saveRequests.back().suggestion, examplePath("example-curve-linearized.quad"));
-        QCOMPARE(ui->saveRequests.back().title, QStringLiteral("Save the linearized curve"));
         QVERIFY(saved.contains("\n# Baryta 310 g/m\xc2\xb2\n# K Curve\n"));
         QVERIFY(!view->hasUnsavedResult());
-        QCOMPARE(status.size(), 1);
-        QVERIFY(status.first().at(0).toString().startsWith("Saved out.quad to "));
 
         view->notesEdit()->appendPlainText(QStringLiteral("second pass"));
         QVERIFY(view->hasUnsavedResult());
