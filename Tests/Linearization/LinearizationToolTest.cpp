@@ -106,7 +106,6 @@ TEST_F(LinearizationToolTest, MeasurementLoadRunsThePipelineAndFillsTheReadouts)
     EXPECT_EQ(labL.front(), 93.93);
     EXPECT_EQ(labL.back(), 16.26);
     EXPECT_EQ(tool.correction().maximumDensity, densityFromLightness(16.26));
-    EXPECT_NEAR(tool.correction().maximumDensity, 1.6674, 5e-5);
     ASSERT_TRUE(tool.linearity().has_value());
     EXPECT_GT(tool.linearity()->maximumDeviation, 15.0);
     EXPECT_EQ(tool.linearity()->warningText(), "");
