@@ -37,27 +37,6 @@ QList<double> ysOf(const QXYSeries* series) {
     return ys;
 }
 
-// Everything the tab shows, to prove that a refused action changed nothing.
-QStringList shownBy(const LinearizationViewController& view) {
-    QStringList shown{view.measurementFileLabel()->text(), view.dmaxLabel()->text(),
-                      view.patchOrderWarning()->text(),    view.curveBox()->fileLabel()->text(),
-                      view.notesEdit()->toPlainText(),     view.averagingWindowBox()->text(),
-                      view.splineStrengthLabel()->text()};
-    for (const ControlPoint which :
-         {ControlPoint::shadow, ControlPoint::midtone, ControlPoint::highlight}) {
-        shown << view.inputBox(which)->text() << view.outputLabel(which)->text();
-    }
-    for (const QLineSeries* line : view.inkChart()->curveSeries()) {
-        for (const double y : ysOf(line)) {
-            shown << QString::number(y);
-        }
-    }
-    for (const double y : ysOf(view.measurementChart()->targetSeries())) {
-        shown << QString::number(y);
-    }
-    return shown;
-}
-
 }  // namespace
 
 class LinearizationViewTest : public QObject, ViewFixture<LinearizationViewController> {

@@ -118,14 +118,11 @@ private slots:
     void refusedFileLeavesTheViewAsItWas() {
         load(warmFile);
         view->rangeSlider()->setSelection({0.2, 0.8});
-        const QString fileLabel = view->curveBox()->fileLabel()->text();
-        const QList<QPointF> points = view->inkChart()->curveSeries().at(6)->points();
+        const QStringList shown = shownBy(*view);
 
         load(testDataPath("CurveTools/DivZeroExport.quad"));
         QCOMPARE(ui->alerts.size(), 1u);
-        QCOMPARE(ui->alerts[0].title, std::string("Failed to Load Quad File"));
-        QCOMPARE(view->curveBox()->fileLabel()->text(), fileLabel);
-        QCOMPARE(view->inkChart()->curveSeries().at(6)->points(), points);
+        QCOMPARE(shownBy(*view), shown);
         QCOMPARE(view->documentNames(), QStringList{"WarmBaryta8.quad"});
         QVERIFY(view->canSave());
     }

@@ -4,7 +4,14 @@
 #include <memory>
 #include <vector>
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QXYSeries>
+
+#include "App/CurveChartView.h"
 
 #include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
@@ -48,6 +55,38 @@ inline bool drawsInkValues(const QXYSeries* line, const std::vector<double>& val
         }
     }
     return true;
+}
+
+// Everything a view shows: its labels, entries, sliders, pop-ups and notes, and every graph with
+// its placeholder, caption and points; to prove that a refused action changed nothing.
+inline QStringList shownBy(const QWidget& view) {
+    QStringList shown;
+    for (const QLabel* label : view.findChildren<QLabel*>()) {
+        shown << label->text();
+    }
+    for (const QAbstractSpinBox* box : view.findChildren<QAbstractSpinBox*>()) {
+        shown << box->text();
+    }
+    for (const QAbstractSlider* slider : view.findChildren<QAbstractSlider*>()) {
+        shown << QString::number(slider->value());
+    }
+    for (const QComboBox* box : view.findChildren<QComboBox*>()) {
+        shown << box->currentText();
+    }
+    for (const QPlainTextEdit* edit : view.findChildren<QPlainTextEdit*>()) {
+        shown << edit->toPlainText();
+    }
+    for (const CurveChartView* chart : view.findChildren<CurveChartView*>()) {
+        shown << chart->placeholderText() << chart->caption();
+        for (const QAbstractSeries* series : chart->chart()->series()) {
+            if (const auto* line = qobject_cast<const QXYSeries*>(series)) {
+                for (const QPointF& point : line->points()) {
+                    shown << QString::number(point.y());
+                }
+            }
+        }
+    }
+    return shown;
 }
 
 }  // namespace sg::testing
