@@ -13,6 +13,7 @@
 #include "App/CurveFileBox.h"
 #include "App/InkCurveChart.h"
 #include "App/SaveRow.h"
+#include "ViewSupport/CliComparison.h"
 #include "ViewSupport/ViewFixture.h"
 
 using sg::BlendCurve;
@@ -23,6 +24,39 @@ using namespace sg::testing;
 const QString glossyFile = testDataPath("CurveTools/GlossyNeutral8Crlf.quad");
 const QString warmFile = testDataPath("CurveTools/WarmBaryta8.quad");
 const QString sixChannelFile = testDataPath("CurveTools/Matte6Crlf.quad");
+
+namespace {
+
+using ZonePercents = QList<int>;  // whites, lights, mids, darks, blacks
+
+const char* const zoneOptions[] = {"--whites", "--lights", "--mids", "--darks", "--blacks"};
+
+bool saveWithView(const QString& curve1, const QString& curve2, const ZonePercents& percents,
+                  const QString& target, const QString& xmlFolder) {
+    ScriptedUiServices ui;
+    CurveBlendingViewController view(ui);
+    ui.answerOpen(curve1);
+    view.loadCurve1();
+    ui.answerOpen(curve2);
+    view.loadCurve2();
+    for (qsizetype zone = 0; zone < percents.size(); ++zone) {
+        view.zoneSlider(static_cast<BlendZone>(zone))->setValue(percents[zone]);
+    }
+    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder, [&view] { view.saveBlend(); });
+}
+
+ComparisonRow blend(const QString& curve1, const QString& curve2, const ZonePercents& percents,
+                    const char* golden, bool gutenprint = false) {
+    QStringList arguments{"blend", curve1, curve2};
+    for (qsizetype zone = 0; zone < percents.size(); ++zone) {
+        arguments << zoneOptions[zone] << QString::number(percents[zone]);
+    }
+    return {arguments, golden, gutenprint, [=](const QString& target, const QString& xmlFolder) {
+                return saveWithView(curve1, curve2, percents, target, xmlFolder);
+            }};
+}
+
+}  // namespace
 
 class CurveBlendingViewTest : public QObject, ViewFixture<CurveBlendingViewController> {
     Q_OBJECT
@@ -128,6 +162,20 @@ private slots:
         QCOMPARE(shownBy(*view), shown);
         QCOMPARE(view->documentNames(), QStringList{"WarmBaryta8.quad"});
         QVERIFY(view->showButton(BlendCurve::curve1)->isChecked());
+    }
+
+    void cliWritesWhatTheViewSaves() {
+        const QString differences = compareCliWithView({
+            // The same blend the core's save test writes.
+            blend(glossyFile, warmFile, {100, 80, 50, 20, 0}, "blend-glossy-warm.quad"),
+            // All of curve 2 under curve 1's header.
+            blend(warmFile, glossyFile, {0, 0, 0, 0, 0}, "blend-warm-all-glossy.quad"),
+            // Six channels, a Latin-1 note and no final line feed.
+            blend(testDataPath("CurveTools/MatteCool6.quad"), sixChannelFile, {30, 100, 0, 100, 45},
+                  "blend-six-channels.quad"),
+            blend(warmFile, glossyFile, {100, 60, 40, 60, 100}, "blend-gutenprint.quad", true),
+        });
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
     }
 };
 
