@@ -119,11 +119,8 @@ private slots:
         QCOMPARE(ui->saveRequests.back().suggestion, QStringLiteral("P800-Gloss-Warm.quad"));
         QVERIFY(QDir(folder.path()).isEmpty() && view->hasUnsavedResult());
 
-        const QString paper = folder.filePath("Baryta 300");
-        QVERIFY(QDir().mkpath(paper));
-        QVERIFY(saveThroughRow(*ui, *view->saveRow(), folder.filePath("warm"), paper,
-                               [this] { view->saveFile(); }));
-        QCOMPARE(QDir(paper).entryList(QDir::Files).size(), 8);
+        ui->answerSave(folder.filePath("warm"));
+        view->saveFile();
 
         // Unsaved while the curve differs from the one saved.
         QVERIFY(!view->hasUnsavedResult());
