@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
@@ -17,6 +18,7 @@
 #include "App/LinearizationMeasurementChart.h"
 #include "App/LinearizationViewController.h"
 #include "App/SaveRow.h"
+#include "QuadFiles/QuadFile.h"
 #include "ViewSupport/CliComparison.h"
 #include "ViewSupport/CliRun.h"
 #include "ViewSupport/ViewFixture.h"
@@ -108,6 +110,9 @@ ComparisonRow row(const Settings& settings, const char* golden, bool gutenprint 
                 return saveWithView(settings, target, xmlFolder);
             }};
 }
+
+const QString ti3 = testDataPath("measurements/wedge-6-steps.ti3");
+const QString curve4 = testDataPath("linearization/curve4.quad");
 
 }  // namespace
 
@@ -352,6 +357,44 @@ private slots:
 
         const CliRun help = runCli({"linearize", "--help"});
         QVERIFY(help.out.contains("strength from 0 (none, the default) to 1 (most)"));
+    }
+
+    // What the command line makes of awkward input: the readers' own rules are tested in the
+    // core tests; these check that the commands pass them on.
+    void optionValuesThatAreNotNumbersAreUsageErrors() {
+        const QList<QStringList> options{
+            {"--spline", "nan"}, {"--spline", "inf"}, {"--spline", "1e999"}, {"--spline", "0x1"},
+            {"--window", "nan"}, {"--window", "2.5"}, {"--shadow", "nan:0"}};
+        for (const QStringList& option : options) {
+            const CliRun run = runCli(QStringList{"linearize", "--measurements", ti3, "--quad",
+                                                  curve4, "--output", folder.filePath("out.quad")} +
+                                      option);
+            QVERIFY2(run.exitCode == 2, qPrintable(option.join(' ')));
+            QVERIFY(!run.err.isEmpty());
+        }
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void bothCommandsReadTi3Files() {
+        const CliRun series = runCli({"measurements", ti3});
+        QCOMPARE(series.exitCode, 0);
+        QVERIFY(series.out.startsWith("CGATS\n88.4"));
+        const QString output = folder.filePath("linearized.quad");
+        const CliRun linearized =
+            runCli({"linearize", "--measurements", ti3, "--quad", curve4, "-o", output});
+        QCOMPARE(linearized.exitCode, 0);
+        QVERIFY(sg::QuadFile::load(output.toStdString()).ok());
+    }
+
+    void aFailedWriteToTheStandardOutputSaysWhy() {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(SILVERGRAIN_CLI_PATH), {"measurements", ti3});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(),
+                 QByteArray("Failed to Write Output: The standard output could not be written: No "
+                            "space left on device.\n"));
     }
 };
 
