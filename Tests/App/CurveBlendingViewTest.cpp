@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 
@@ -14,63 +13,57 @@
 #include "App/CurveFileBox.h"
 #include "App/InkCurveChart.h"
 #include "App/SaveRow.h"
-#include "ViewSupport/ScriptedUiServices.h"
-#include "ViewSupport/TestFiles.h"
+#include "ViewSupport/CliComparison.h"
+#include "ViewSupport/ViewFixture.h"
 
 using sg::BlendCurve;
 using sg::BlendZone;
 using sg::CurveBlendingViewController;
 using namespace sg::testing;
 
-namespace {
-
 const QString glossyFile = testDataPath("CurveTools/GlossyNeutral8Crlf.quad");
 const QString warmFile = testDataPath("CurveTools/WarmBaryta8.quad");
 const QString sixChannelFile = testDataPath("CurveTools/Matte6Crlf.quad");
 
-// The ink graph's line of a channel, in ink values.
-std::vector<double> shownChannel(const CurveBlendingViewController& view, qsizetype channel) {
-    std::vector<double> values;
-    for (const QPointF& point : view.inkChart()->curveSeries().at(channel)->points()) {
-        values.push_back(point.y() * 655.35);
+namespace {
+
+using ZonePercents = QList<int>;  // whites, lights, mids, darks, blacks
+
+const char* const zoneOptions[] = {"--whites", "--lights", "--mids", "--darks", "--blacks"};
+
+bool saveWithView(const QString& curve1, const QString& curve2, const ZonePercents& percents,
+                  const QString& target, const QString& xmlFolder) {
+    ScriptedUiServices ui;
+    CurveBlendingViewController view(ui);
+    ui.answerOpen(curve1);
+    view.loadCurve1();
+    ui.answerOpen(curve2);
+    view.loadCurve2();
+    for (qsizetype zone = 0; zone < percents.size(); ++zone) {
+        view.zoneSlider(static_cast<BlendZone>(zone))->setValue(percents[zone]);
     }
-    return values;
+    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder, [&view] { view.saveBlend(); });
 }
 
-bool nearlyEqual(const std::vector<double>& a, const std::vector<double>& b) {
-    if (a.size() != b.size()) {
-        return false;
+ComparisonRow blend(const QString& curve1, const QString& curve2, const ZonePercents& percents,
+                    const char* golden, bool gutenprint = false) {
+    QStringList arguments{"blend", curve1, curve2};
+    for (qsizetype zone = 0; zone < percents.size(); ++zone) {
+        arguments << zoneOptions[zone] << QString::number(percents[zone]);
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::abs(a[i] - b[i]) > 1e-6) {
-            return false;
-        }
-    }
-    return true;
+    return {arguments, golden, gutenprint, [=](const QString& target, const QString& xmlFolder) {
+                return saveWithView(curve1, curve2, percents, target, xmlFolder);
+            }};
 }
 
 }  // namespace
 
-class CurveBlendingViewTest : public QObject {
+class CurveBlendingViewTest : public QObject, ViewFixture<CurveBlendingViewController> {
     Q_OBJECT
 
-private:
-    ScriptedUiServices* ui = nullptr;
-    CurveBlendingViewController* view = nullptr;
-    TestFolder folder;
-
 private slots:
-    void init() {
-        QVERIFY(folder.reset());
-        ui = new ScriptedUiServices;
-        view = new CurveBlendingViewController(*ui);
-    }
-
-    void cleanup() {
-        QVERIFY2(ui->scriptFinished(), "a dialog was left unanswered or came unasked");
-        delete view;
-        delete ui;
-    }
+    void init() { QVERIFY(setUp()); }
+    void cleanup() { QVERIFY(scriptFinished()); }
 
     void slidersReachTheBlendAndBothGraphs() {
         // Before any curve only the read-outs and the share graph follow.
@@ -92,20 +85,22 @@ private slots:
         QCOMPARE(view->documentNames(),
                  (QStringList{"GlossyNeutral8Crlf.quad", "WarmBaryta8.quad"}));
         QVERIFY(view->showButton(BlendCurve::curve2)->isChecked());
-        QVERIFY(nearlyEqual(shownChannel(*view, 0), view->tool().curve2()->curve()[0]));
+        QVERIFY(drawsInkValues(view->inkChart()->curveSeries().at(0),
+                               view->tool().curve2()->curve()[0]));
         QVERIFY(view->hasUnsavedResult());
 
         view->zoneSlider(BlendZone::darks)->setValue(10);
         QCOMPARE(view->tool().curve1Share(BlendZone::darks), 0.1);
         QVERIFY(view->showButton(BlendCurve::blend)->isChecked());
         for (qsizetype channel : {0, 6}) {
-            QVERIFY(nearlyEqual(shownChannel(*view, channel),
-                                view->tool().blendedCurve()[std::size_t(channel)]));
+            QVERIFY(drawsInkValues(view->inkChart()->curveSeries().at(channel),
+                                   view->tool().blendedCurve()[std::size_t(channel)]));
         }
 
         // The graph choice and the channel toggles.
         view->showButton(BlendCurve::curve1)->click();
-        QVERIFY(nearlyEqual(shownChannel(*view, 6), view->tool().curve1()->curve()[6]));
+        QVERIFY(drawsInkValues(view->inkChart()->curveSeries().at(6),
+                               view->tool().curve1()->curve()[6]));
         view->curveBox(BlendCurve::curve1)->channelToggle(6)->click();
         QVERIFY(!view->inkChart()->curveSeries().at(6)->isVisible());
         QVERIFY(view->inkChart()->curveSeries().at(0)->isVisible());
@@ -127,7 +122,6 @@ private slots:
         ui->answerOpen(sixChannelFile);
         view->loadCurve2Action()->trigger();
         QCOMPARE(ui->alerts.size(), 1u);
-        QCOMPARE(ui->alerts[0].title, std::string("Can not blend curves"));
         QVERIFY(view->curveBox(BlendCurve::curve2)->fileLabel()->text().startsWith("Matte6Crlf"));
         QVERIFY(view->showButton(BlendCurve::curve2)->isChecked());
         QVERIFY(!view->showButton(BlendCurve::blend)->isEnabled());
@@ -137,39 +131,45 @@ private slots:
         QVERIFY(view->saveRow()->saveButton()->isEnabled());
         view->saveRow()->saveButton()->click();
         QCOMPARE(ui->alerts.size(), 2u);
-        QCOMPARE(ui->alerts[1].title, std::string("Can not blend curves"));
         QVERIFY(ui->saveRequests.empty());
         QVERIFY(view->tool().blendedCurve().empty());
     }
 
-    void saveRunsTheDialogsAndTellsTheStatusBar() {
+    void saveRunsTheDialogsAndMarksTheResultSaved() {
         view->openFilesAt({glossyFile, warmFile});
         view->zoneSlider(BlendZone::whites)->setValue(0);
-        view->saveRow()->exportXmlCheck()->setChecked(true);
-        QSignalSpy status(view, &sg::ToolView::statusMessage);
         ui->answerSave(folder.filePath("blend"));
-        ui->answerFolder(folder.path());
         view->saveRow()->saveButton()->click();
         QCOMPARE(ui->saveRequests.back().suggestion,
                  testDataPath("CurveTools/GlossyNeutral8Crlf-blend.quad"));
-        QCOMPARE(bytesOf(folder.filePath("blend.quad")),
-                 QByteArray::fromStdString(view->tool().blendFileText()));
-        QVERIFY(QFile::exists(folder.filePath("LightLightBlack.xml")));
-        QVERIFY(status.first().at(0).toString().startsWith("Saved blend.quad and 8 Gutenprint"));
+        QVERIFY(QFile::exists(folder.filePath("blend.quad")));
         QVERIFY(!view->hasUnsavedResult());
         QVERIFY(ui->alerts.empty());
     }
 
     void refusedFileLeavesTheViewAsItWas() {
         view->openFileAt(warmFile);
+        const QStringList shown = shownBy(*view);
         view->openFileAt(testDataPath("CurveTools/DivZeroExport.quad"));
         QCOMPARE(ui->alerts.size(), 1u);
-        QCOMPARE(ui->alerts[0].title, std::string("Failed to Load Quad File"));
         QVERIFY(!view->tool().curve2());
-        QCOMPARE(view->curveBox(BlendCurve::curve2)->fileLabel()->text(),
-                 QStringLiteral("No .quad file loaded"));
+        QCOMPARE(shownBy(*view), shown);
         QCOMPARE(view->documentNames(), QStringList{"WarmBaryta8.quad"});
         QVERIFY(view->showButton(BlendCurve::curve1)->isChecked());
+    }
+
+    void cliWritesWhatTheViewSaves() {
+        const QString differences = compareCliWithView({
+            // The same blend the core's save test writes.
+            blend(glossyFile, warmFile, {100, 80, 50, 20, 0}, "blend-glossy-warm.quad"),
+            // All of curve 2 under curve 1's header.
+            blend(warmFile, glossyFile, {0, 0, 0, 0, 0}, "blend-warm-all-glossy.quad"),
+            // Six channels, a Latin-1 note and no final line feed.
+            blend(testDataPath("CurveTools/MatteCool6.quad"), sixChannelFile, {30, 100, 0, 100, 45},
+                  "blend-six-channels.quad"),
+            blend(warmFile, glossyFile, {100, 60, 40, 60, 100}, "blend-gutenprint.quad", true),
+        });
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
@@ -17,17 +18,20 @@
 #include "App/LinearizationMeasurementChart.h"
 #include "App/LinearizationViewController.h"
 #include "App/SaveRow.h"
-#include "ViewSupport/ScriptedUiServices.h"
-#include "ViewSupport/TestFiles.h"
+#include "QuadFiles/QuadFile.h"
+#include "ViewSupport/CliComparison.h"
+#include "ViewSupport/CliRun.h"
+#include "ViewSupport/ViewFixture.h"
 
 using sg::ControlPoint;
+using sg::CorrectionMethod;
+using sg::LinearizationControlRanges;
 using sg::LinearizationViewController;
 using namespace sg::testing;
 
 namespace {
 
 const QString wedge21 = examplePath("wedge-21-steps.txt");
-const QString wedge51 = examplePath("wedge-51-steps.txt");
 const QString curve8 = examplePath("example-curve.quad");
 const QString lighterPatch = testDataPath("LinearizationView/wedge21-patch7-lighter.txt");
 
@@ -39,36 +43,81 @@ QList<double> ysOf(const QXYSeries* series) {
     return ys;
 }
 
-// Everything the tab shows, to prove that a refused action changed nothing.
-QStringList shownBy(const LinearizationViewController& view) {
-    QStringList shown{view.measurementFileLabel()->text(), view.dmaxLabel()->text(),
-                      view.patchOrderWarning()->text(),    view.curveBox()->fileLabel()->text(),
-                      view.notesEdit()->toPlainText(),     view.averagingWindowBox()->text(),
-                      view.splineStrengthLabel()->text()};
-    for (const ControlPoint which :
-         {ControlPoint::shadow, ControlPoint::midtone, ControlPoint::highlight}) {
-        shown << view.inputBox(which)->text() << view.outputLabel(which)->text();
+// One control point as the user sets it: the input typed, then the slider moved.
+struct PointSetting {
+    ControlPoint which;
+    double input;
+    int slider;
+};
+
+// The settings a user reaches in the tab, and the same settings as command-line options.
+struct Settings {
+    QString measurements;
+    QString curve;
+    int window = 0;
+    int splinePosition = 0;
+    QList<PointSetting> points = {};  // in an order in which no input crosses another
+    QString notesFile = {};
+    CorrectionMethod method = CorrectionMethod::standard;
+};
+
+QStringList cliArguments(const Settings& settings) {
+    QStringList arguments{
+        "linearize",    "--measurements", settings.measurements,           "--quad",
+        settings.curve, "--window",       QString::number(settings.window)};
+    arguments << "--spline"
+              << QString::number(LinearizationControlRanges::splineStrengths.at(
+                     std::size_t(settings.splinePosition)));
+    const char* const options[] = {"--shadow", "--midtone", "--highlight"};
+    for (const PointSetting& point : settings.points) {
+        arguments << options[int(point.which)]
+                  << QString::number(point.input) + ":" + QString::number(point.slider);
     }
-    for (const QLineSeries* line : view.inkChart()->curveSeries()) {
-        for (const double y : ysOf(line)) {
-            shown << QString::number(y);
-        }
+    if (!settings.notesFile.isEmpty()) {
+        arguments << "--notes-file" << settings.notesFile;
     }
-    for (const double y : ysOf(view.measurementChart()->targetSeries())) {
-        shown << QString::number(y);
+    if (settings.method == CorrectionMethod::precise) {
+        arguments << "--method"
+                  << "precise";
     }
-    return shown;
+    return arguments;
 }
+
+bool saveWithView(const Settings& settings, const QString& target, const QString& xmlFolder) {
+    ScriptedUiServices ui;
+    LinearizationViewController view(ui);
+    ui.answerOpen(settings.measurements);
+    view.loadMeasurements();
+    view.methodButton(settings.method)->setChecked(true);
+    view.averagingWindowBox()->setValue(settings.window);
+    view.splineSlider()->setValue(settings.splinePosition);
+    for (const PointSetting& point : settings.points) {
+        view.inputBox(point.which)->setValue(point.input);
+        view.slider(point.which)->setValue(point.slider);
+    }
+    ui.answerOpen(settings.curve);
+    view.loadCurve();
+    if (!settings.notesFile.isEmpty()) {
+        view.notesEdit()->setPlainText(QString::fromUtf8(bytesOf(settings.notesFile)));
+    }
+    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder,
+                          [&view] { view.saveLinearizedCurve(); });
+}
+
+ComparisonRow row(const Settings& settings, const char* golden, bool gutenprint = false) {
+    return {cliArguments(settings), golden, gutenprint,
+            [settings](const QString& target, const QString& xmlFolder) {
+                return saveWithView(settings, target, xmlFolder);
+            }};
+}
+
+const QString ti3 = testDataPath("measurements/wedge-6-steps.ti3");
+const QString curve4 = testDataPath("linearization/curve4.quad");
 
 }  // namespace
 
-class LinearizationViewTest : public QObject {
+class LinearizationViewTest : public QObject, ViewFixture<LinearizationViewController> {
     Q_OBJECT
-
-private:
-    TestFolder folder;
-    ScriptedUiServices* ui = nullptr;
-    LinearizationViewController* view = nullptr;
 
     void loadMeasurements(const QString& path) {
         ui->answerOpen(path);
@@ -86,25 +135,14 @@ private:
     }
 
 private slots:
-    void init() {
-        QVERIFY(folder.reset());
-        ui = new ScriptedUiServices;
-        view = new LinearizationViewController(*ui);
-    }
-
-    void cleanup() {
-        QVERIFY(ui->scriptFinished());
-        delete view;
-        delete ui;
-    }
+    void init() { QVERIFY(setUp()); }
+    void cleanup() { QVERIFY(scriptFinished()); }
 
     void measurementsReachTheReadoutsAndTheGraph() {
         QVERIFY(view->measurementChart()->isShowingPlaceholder());
         QVERIFY(!view->inputBox(ControlPoint::shadow)->isEnabled());
         loadMeasurements(wedge21);
         QCOMPARE(ui->openRequests.back().kind, sg::FileKind::measurements);
-        QCOMPARE(ui->openRequests.back().title,
-                 QStringLiteral("Choose the measurements of the printed wedge"));
         QCOMPARE(view->measurementFileLabel()->text(), QStringLiteral("wedge-21-steps.txt"));
         QCOMPARE(view->dmaxLabel()->text(), QStringLiteral("1.67"));
         QVERIFY(view->inputBox(ControlPoint::shadow)->isEnabled());
@@ -132,7 +170,6 @@ private slots:
         loadCurve(curve8);
         QCOMPARE(ui->openRequests.back().kind, sg::FileKind::curve);
         QCOMPARE(ui->alerts.size(), 1u);
-        QCOMPARE(ui->alerts[0].title, std::string("Failed to Linearize"));
         QCOMPARE(view->curveBox()->fileLabel()->text(),
                  QStringLiteral("example-curve.quad (8 channels)"));
         QVERIFY(view->notesEdit()->toPlainText().startsWith("Example curve"));
@@ -151,8 +188,7 @@ private slots:
     }
 
     void refusedLoadsLeaveTheViewAsItWas() {
-        loadMeasurements(wedge21);
-        loadCurve(curve8);
+        view->openFilesAt({wedge21, curve8});
         view->notesEdit()->setPlainText(QStringLiteral("edited notes"));
         const QStringList before = shownBy(*view);
         QSignalSpy refused(view, &sg::ToolView::fileRefused);
@@ -161,8 +197,6 @@ private slots:
         loadMeasurements(folder.filePath("no such file.txt"));
         loadCurve(testDataPath("LinearizationView/missing-value.quad"));
         QCOMPARE(ui->alerts.size(), 3u);
-        QCOMPARE(ui->alerts[0].title, std::string("Failed to Load Measurement Data"));
-        QCOMPARE(ui->alerts[2].title, std::string("Failed to Load Quad File"));
         QCOMPARE(refused.size(), 3);
         QCOMPARE(refused.last().at(0).toString(),
                  testDataPath("LinearizationView/missing-value.quad"));
@@ -177,8 +211,7 @@ private slots:
     }
 
     void controlsReachTheTool() {
-        loadMeasurements(wedge21);
-        loadCurve(curve8);
+        view->openFilesAt({wedge21, curve8});
         const QList<double> kBefore = ysOf(view->inkChart()->curveSeries().at(0));
 
         view->averagingWindowBox()->setValue(12);
@@ -211,11 +244,9 @@ private slots:
 
     // The method reaches the tool; the next print's read-out follows it, beside the measured one.
     void methodReachesTheToolAndThePredictionFollows() {
-        using sg::CorrectionMethod;
         QRadioButton* precise = view->methodButton(CorrectionMethod::precise);
         QCOMPARE(precise->toolTip().toStdString(), std::string(sg::preciseMethodDescription));
-        loadMeasurements(wedge21);
-        loadCurve(curve8);
+        view->openFilesAt({wedge21, curve8});
         save("standard.quad");
         const QString measured = view->linearityLabel()->text();
         const QString standard = view->predictedLinearityLabel()->text();
@@ -235,8 +266,7 @@ private slots:
     }
 
     void togglesAndOriginalCurvesChangeTheGraphNotTheFile() {
-        loadMeasurements(wedge21);
-        loadCurve(curve8);
+        view->openFilesAt({wedge21, curve8});
         const QByteArray saved = save("all.quad");
         QLineSeries* lk = view->inkChart()->curveSeries().at(6);
         const QList<double> linearized = ysOf(lk);
@@ -246,7 +276,7 @@ private slots:
         view->originalCurvesButton()->setChecked(true);
         QCOMPARE(view->inkChart()->caption(), QStringLiteral("Original curve"));
         QCOMPARE(view->originalCurvesButton()->text(), QStringLiteral("Show Linearized Curves"));
-        QCOMPARE(lk->at(128).y(), view->tool().curveFile()->curve()[6][128] / 655.35);
+        QVERIFY(drawsInkValues(lk, view->tool().curveFile()->curve()[6]));
         QCOMPARE(save("hidden.quad"), saved);
 
         // A changed correction shows the linearized curves again.
@@ -258,18 +288,13 @@ private slots:
     }
 
     void saveSuggestsANameNextToTheCurveAndMarksTheResultSaved() {
-        loadMeasurements(wedge21);
-        loadCurve(curve8);
+        view->openFilesAt({wedge21, curve8});
         QVERIFY(view->hasUnsavedResult());
-        QSignalSpy status(view, &sg::ToolView::statusMessage);
         view->notesEdit()->setPlainText(QStringLiteral("Baryta 310 g/m\u00b2"));
         const QByteArray saved = save("out.quad");
         QCOMPARE(ui->saveRequests.back().suggestion, examplePath("example-curve-linearized.quad"));
-        QCOMPARE(ui->saveRequests.back().title, QStringLiteral("Save the linearized curve"));
         QVERIFY(saved.contains("\n# Baryta 310 g/m\xc2\xb2\n# K Curve\n"));
         QVERIFY(!view->hasUnsavedResult());
-        QCOMPARE(status.size(), 1);
-        QVERIFY(status.first().at(0).toString().startsWith("Saved out.quad to "));
 
         view->notesEdit()->appendPlainText(QStringLiteral("second pass"));
         QVERIFY(view->hasUnsavedResult());
@@ -277,8 +302,7 @@ private slots:
     }
 
     void outOfOrderPatchesAskBeforeSaving() {
-        loadMeasurements(lighterPatch);
-        loadCurve(curve8);
+        view->openFilesAt({lighterPatch, curve8});
         ui->answerConfirm(false);
         view->saveLinearizedCurve();
         QCOMPARE(ui->confirmations.size(), 1u);
@@ -289,6 +313,88 @@ private slots:
         ui->answerConfirm(true);
         QVERIFY(!save("anyway.quad").isEmpty());
         QCOMPARE(ui->confirmations.size(), 2u);
+    }
+
+    void cliWritesWhatTheViewSaves() {
+        const QString wedge51 = examplePath("wedge-51-steps.txt");
+        using enum ControlPoint;
+        const QString differences = compareCliWithView({
+            // Strength 0.7 smooths as the spline control's old setting 0.3 did.
+            row({wedge51, curve8, 9, 5, {{shadow, 30, 12}, {midtone, 55, -10}, {highlight, 80, 5}}},
+                "linearize-smoothed-bent.quad"),
+            row({wedge51,
+                 testDataPath("LinearizationView/six-channels.quad"),
+                 3,
+                 0,
+                 {},
+                 testDataPath("LinearizationView/notes.txt")},
+                "linearize-six-channels-notes.quad"),
+            row({wedge21, curve8, 0, 2, {{midtone, 45, 10}}}, "linearize-gutenprint.quad", true),
+            row({wedge51, curve8, 0, 0, {{midtone, 50, 8}}, {}, CorrectionMethod::precise},
+                "linearize-precise.quad"),
+        });
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    }
+
+    // What the GUI asks about before saving (out-of-order patches) and what it shows beside the
+    // controls (the read-outs) go to the standard error; the curve goes out as usual.
+    void warningsAndReportGoToStandardError() {
+        const CliRun warned =
+            runCli({"linearize", "--measurements", lighterPatch, "--quad", curve8});
+        QCOMPARE(warned.exitCode, 0);
+        QVERIFY(warned.out.startsWith("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK\n"));
+        QCOMPARE(warned.err, lighterPatch.toUtf8() +
+                                 ": Warning: Patch 7 is lighter than patch 6 by 3.4 L*: check the "
+                                 "patch order.\n");
+
+        const CliRun reported =
+            runCli({"linearize", "--measurements", wedge21, "--quad", curve8, "--method", "precise",
+                    "--report", "-o", folder.filePath("out.quad")});
+        QCOMPARE(reported.exitCode, 0);
+        QCOMPARE(reported.err, QByteArray("Measured wedge: max |dL*| 22.0, mean 11.0\nPredicted "
+                                          "after the precise correction: max |dL*| 0.00, mean "
+                                          "0.00\n"));
+
+        const CliRun help = runCli({"linearize", "--help"});
+        QVERIFY(help.out.contains("strength from 0 (none, the default) to 1 (most)"));
+    }
+
+    // What the command line makes of awkward input: the readers' own rules are tested in the
+    // core tests; these check that the commands pass them on.
+    void optionValuesThatAreNotNumbersAreUsageErrors() {
+        const QList<QStringList> options{
+            {"--spline", "nan"}, {"--spline", "inf"}, {"--spline", "1e999"}, {"--spline", "0x1"},
+            {"--window", "nan"}, {"--window", "2.5"}, {"--shadow", "nan:0"}};
+        for (const QStringList& option : options) {
+            const CliRun run = runCli(QStringList{"linearize", "--measurements", ti3, "--quad",
+                                                  curve4, "--output", folder.filePath("out.quad")} +
+                                      option);
+            QVERIFY2(run.exitCode == 2, qPrintable(option.join(' ')));
+            QVERIFY(!run.err.isEmpty());
+        }
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void bothCommandsReadTi3Files() {
+        const CliRun series = runCli({"measurements", ti3});
+        QCOMPARE(series.exitCode, 0);
+        QVERIFY(series.out.startsWith("CGATS\n88.4"));
+        const QString output = folder.filePath("linearized.quad");
+        const CliRun linearized =
+            runCli({"linearize", "--measurements", ti3, "--quad", curve4, "-o", output});
+        QCOMPARE(linearized.exitCode, 0);
+        QVERIFY(sg::QuadFile::load(output.toStdString()).ok());
+    }
+
+    void aFailedWriteToTheStandardOutputSaysWhy() {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(SILVERGRAIN_CLI_PATH), {"measurements", ti3});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(),
+                 QByteArray("Failed to Write Output: The standard output could not be written: No "
+                            "space left on device.\n"));
     }
 };
 

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -45,12 +43,11 @@ public:
     void openFile() override { ++opens; }
     void saveFile() override { ++saves; }
     bool canSave() const override { return true; }
-    bool takesFile(const QString& path) const override { return path.endsWith(".pdf"); }
-    void openFileAt(const QString& path) override { taken << path; }
+    bool takesFile(const QString&) const override { return false; }
+    void openFileAt(const QString&) override {}
 
     int opens = 0;
     int saves = 0;
-    QStringList taken;
 
 private:
     QString title_;
@@ -294,19 +291,15 @@ private slots:
         QVERIFY(ui.scriptFinished());
     }
 
+    // A drop goes where the command line's files go, if one tool takes them all.
     void dropsGoToTheToolThatTakesThem() {
         ScriptedUiServices ui;
         MainWindow window(ui);
-        auto* tool = new FakeTool(ui, QStringLiteral("Curve Editor"));
-        window.addTool(tool);
         quadLevels(window);
-        QVERIFY(dropFiles(window, {warmFile}));
-        QCOMPARE(window.currentTool()->documentNames(), QStringList{"WarmBaryta8.quad"});
-        QVERIFY(dropFiles(window, {wedge, curve}));
-        QCOMPARE(window.currentTool()->toolTitle(), QStringLiteral("Linearization"));
         QVERIFY(!dropFiles(window, {warmFile, "/a/print.pdf"}));
-        QVERIFY(dropFiles(window, {"/a/print.pdf"}));
-        QCOMPARE(tool->taken, QStringList{"/a/print.pdf"});
+        QVERIFY(dropFiles(window, {wedge, curve}));
+        QCOMPARE(window.currentTool()->documentNames(),
+                 (QStringList{"example-curve.quad", "wedge-21-steps.txt"}));
         QVERIFY(ui.scriptFinished() && ui.alerts.empty());
     }
 

@@ -13,25 +13,51 @@
 #include "App/QuadLevelsViewController.h"
 #include "App/RangeSlider.h"
 #include "App/SaveRow.h"
-#include "ViewSupport/ScriptedUiServices.h"
-#include "ViewSupport/TestFiles.h"
+#include "ViewSupport/CliComparison.h"
+#include "ViewSupport/CliRun.h"
+#include "ViewSupport/ViewFixture.h"
 
 using sg::QuadLevelsViewController;
 using namespace sg::testing;
 
+const QString warmFile = testDataPath("CurveTools/WarmBaryta8.quad");
+
 namespace {
 
-const QString warmFile = testDataPath("CurveTools/WarmBaryta8.quad");
+struct Levels {
+    QString input;
+    double start;
+    double end;
+    bool zeroFirst;
+};
+
+bool saveWithView(const Levels& levels, const QString& target, const QString& xmlFolder) {
+    ScriptedUiServices ui;
+    QuadLevelsViewController view(ui);
+    ui.answerOpen(levels.input);
+    view.loadCurve();
+    view.rangeSlider()->setSelection({levels.start, levels.end});
+    view.zeroFirstCheck()->setChecked(levels.zeroFirst);
+    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder,
+                          [&view] { view.saveTrimmedCurve(); });
+}
+
+ComparisonRow row(const Levels& levels, const char* golden, bool gutenprint = false) {
+    QStringList arguments{"levels",  levels.input,
+                          "--start", QString::number(levels.start),
+                          "--end",   QString::number(levels.end)};
+    if (levels.zeroFirst) {
+        arguments << "--zero-first";
+    }
+    return {arguments, golden, gutenprint, [levels](const QString& target, const QString& xml) {
+                return saveWithView(levels, target, xml);
+            }};
+}
 
 }  // namespace
 
-class QuadLevelsViewTest : public QObject {
+class QuadLevelsViewTest : public QObject, ViewFixture<QuadLevelsViewController> {
     Q_OBJECT
-
-private:
-    ScriptedUiServices* ui = nullptr;
-    QuadLevelsViewController* view = nullptr;
-    TestFolder folder;
 
     void load(const QString& path) {
         ui->answerOpen(path);
@@ -39,17 +65,8 @@ private:
     }
 
 private slots:
-    void init() {
-        QVERIFY(folder.reset());
-        ui = new ScriptedUiServices;
-        view = new QuadLevelsViewController(*ui);
-    }
-
-    void cleanup() {
-        QVERIFY2(ui->scriptFinished(), "a dialog was left unanswered or came unasked");
-        delete view;
-        delete ui;
-    }
+    void init() { QVERIFY(setUp()); }
+    void cleanup() { QVERIFY(scriptFinished()); }
 
     void beforeALoadTheRampShowsAndNothingSaves() {
         QCOMPARE(view->inkChart()->curveSeries().size(), 8);
@@ -69,8 +86,6 @@ private slots:
         QVERIFY(!view->hasUnsavedResult());
 
         view->rangeSlider()->setSelection({0.2, 0.5});
-        QCOMPARE(view->tool().lowLevel(), 51);
-        QCOMPARE(view->tool().highLevel(), 128);
         QVERIFY(view->hasUnsavedResult());
         QCOMPARE(view->startLabel()->text(), QStringLiteral("Start: level 51"));
         QCOMPARE(view->endLabel()->text(), QStringLiteral("End: level 128"));
@@ -81,11 +96,8 @@ private slots:
         QCOMPARE(view->endLabel()->text(), QStringLiteral("End: 50.2 %"));
         QCOMPARE(view->stretchLabel()->text(),
                  QStringLiteral("20.0 % to 50.2 % of the input stretched over 0 to 100 %"));
-
-        for (std::size_t channel = 0; channel < 8; ++channel) {
-            QCOMPARE(view->inkChart()->curveSeries().at(qsizetype(channel))->at(40).y(),
-                     view->tool().trimmedCurve()[channel][40] / 655.35);
-        }
+        QVERIFY(
+            drawsInkValues(view->inkChart()->curveSeries().at(6), view->tool().trimmedCurve()[6]));
     }
 
     void saveAndExportReachTheTool() {
@@ -97,8 +109,6 @@ private slots:
         view->saveRow()->saveButton()->click();
         QCOMPARE(ui->saveRequests.back().suggestion,
                  testDataPath("CurveTools/WarmBaryta8-levels.quad"));
-        QVERIFY(bytesOf(folder.filePath("trimmed.quad")).contains("\n# K Curve\n0\n"));
-        QCOMPARE(view->tool().trimmedCurve()[0][0], 0.0);
         QCOMPARE(view->inkChart()->curveSeries().at(0)->at(0).y(), 0.0);
         QVERIFY(!view->hasUnsavedResult());
 
@@ -113,8 +123,7 @@ private slots:
         QVERIFY(ui->alerts.empty());
     }
 
-    // Tab runs down the column, then to the range under the graph, where the arrow keys move
-    // the start one level at a time.
+    // Tab runs down the column, then to the range under the graph.
     void keyboardFollowsTheLayout() {
         load(warmFile);
         view->show();
@@ -133,25 +142,59 @@ private slots:
                                        view->saveRow()->saveButton(), view->rangeSlider()};
         QCOMPARE(stops.mid(stops.size() - expected.size()), expected);
         QCOMPARE(stops.at(1), view->curveBox()->channelToggle(0));
-
-        QTest::keyClick(view->rangeSlider(), Qt::Key_Right);
-        QCOMPARE(view->tool().lowLevel(), 1);
-        QCOMPARE(view->startLabel()->text(), QStringLiteral("Start: level 1"));
     }
 
     void refusedFileLeavesTheViewAsItWas() {
         load(warmFile);
         view->rangeSlider()->setSelection({0.2, 0.8});
-        const QString fileLabel = view->curveBox()->fileLabel()->text();
-        const QList<QPointF> points = view->inkChart()->curveSeries().at(6)->points();
+        const QStringList shown = shownBy(*view);
 
         load(testDataPath("CurveTools/DivZeroExport.quad"));
         QCOMPARE(ui->alerts.size(), 1u);
-        QCOMPARE(ui->alerts[0].title, std::string("Failed to Load Quad File"));
-        QCOMPARE(view->curveBox()->fileLabel()->text(), fileLabel);
-        QCOMPARE(view->inkChart()->curveSeries().at(6)->points(), points);
+        QCOMPARE(shownBy(*view), shown);
         QCOMPARE(view->documentNames(), QStringList{"WarmBaryta8.quad"});
         QVERIFY(view->canSave());
+    }
+
+    void cliWritesWhatTheViewSaves() {
+        const QString differences = compareCliWithView({
+            row({warmFile, 0.0, 1.0, false}, "levels-full-range.quad"),
+            row({warmFile, 0.35, 0.9, true}, "levels-trimmed-zero-first.quad"),
+            row({testDataPath("CurveTools/Matte6Crlf.quad"), 0.1, 0.75, true},
+                "levels-crlf-six-channels.quad"),
+            // The export follows the zeroing save, so it carries the zeroed first values too.
+            row({warmFile, 0.3, 0.7, true}, "levels-gutenprint.quad", true),
+        });
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    }
+
+    void refusalsExitWith1AndUsageErrorsWith2() {
+        const QString broken = testDataPath("CurveTools/DivZeroExport.quad");
+        struct Call {
+            QStringList arguments;
+            int exitCode;
+            QByteArray errorStart;
+        };
+        const QList<Call> calls{
+            {{broken, "--start", "0", "--end", "1"},
+             1,
+             broken.toUtf8() + ": Failed to Load Quad File: "},
+            {{warmFile, "--start", "0", "--end", "1", "--gutenprint",
+              folder.filePath("no such folder")},
+             1,
+             "Failed to Export Gutenprint XML: "},
+            {{warmFile, "--start", "0.6", "--end", "0.5"}, 2, ""},
+            {{warmFile, "--start", "0", "--end", "nan"}, 2, ""},
+            {{warmFile, "--start", "0"}, 2, ""},
+        };
+        for (const Call& call : calls) {
+            const CliRun run = runCli(QStringList{"levels"} + call.arguments +
+                                      QStringList{"--output", folder.filePath("out.quad")});
+            QVERIFY2(run.exitCode == call.exitCode, qPrintable(call.arguments.join(' ')));
+            QVERIFY(run.out.isEmpty());
+            QVERIFY(run.err.startsWith(call.errorStart) && !run.err.isEmpty());
+        }
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 };
 

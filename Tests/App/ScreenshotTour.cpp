@@ -32,10 +32,6 @@ struct Tour {
     std::function<void(sg::MainWindow&)> setUp;
 };
 
-QString example(const char* name) {
-    return QStringLiteral(SILVERGRAIN_EXAMPLES_DIR "/") + QString::fromUtf8(name);
-}
-
 // A creation tab set up in a photographer's order: the printer model, then the slots.
 void setUpCreation(const sg::CurveCreationView& view, const char* printer,
                    const QList<sg::testing::InkSlotSetting>& settings) {
@@ -53,7 +49,8 @@ const Tour tours[] = {
      }},
     {"Linearization", "linearization",
      [](sg::MainWindow& window) {
-         window.openFiles({example("wedge-21-steps.txt"), example("example-curve.quad")});
+         window.openFiles({sg::testing::examplePath("wedge-21-steps.txt"),
+                           sg::testing::examplePath("example-curve.quad")});
      }},
     {"Manual Curve Creation", "manual-curve-creation",
      [](sg::MainWindow& window) {
@@ -65,7 +62,7 @@ const Tour tours[] = {
      }},
     {"Automatic Curve Creation", "automatic-curve-creation",
      [](sg::MainWindow& window) {
-         window.openFiles({example("separation-chart-4-inks.txt")});
+         window.openFiles({sg::testing::examplePath("separation-chart-4-inks.txt")});
          setUpCreation(
              *static_cast<sg::CurveCreationView*>(window.currentTool()), "P800",
              {{"Black"}, {"Light Black"}, {"Light Light Black", 80}, {"Yellow", 60, -1, -1, 30}});
@@ -83,11 +80,13 @@ const Tour tours[] = {
          }
      }},
     {"Quad Levels", "quad-levels",
-     [](sg::MainWindow& window) { window.openFiles({example("example-curve.quad")}); }},
+     [](sg::MainWindow& window) {
+         window.openFiles({sg::testing::examplePath("example-curve.quad")});
+     }},
     // The light black channel chosen, a point of its hump dragged up and accepted.
     {"Curve Editor", "curve-editor",
      [](sg::MainWindow& window) {
-         window.openFiles({example("example-curve.quad")});
+         window.openFiles({sg::testing::examplePath("example-curve.quad")});
          QApplication::processEvents();
          auto* view = static_cast<sg::CurveEditorViewController*>(window.currentTool());
          view->chooseChannel(6);

@@ -79,12 +79,8 @@ private slots:
         QVERIFY(sg::isFileOfKind("/a/W.TI3", FileKind::measurements));
         QVERIFY(!sg::isFileOfKind("/a/w.quad", FileKind::measurements));
         QVERIFY(!sg::isFileOfKind("/a/quad", FileKind::curve));
-        for (const FileKind kind : {FileKind::curve, FileKind::measurements, FileKind::image}) {
-            QCOMPARE(sg::fileDialogFilters(kind).size(), 2);
-            QCOMPARE(sg::fileDialogFilters(kind).last(), QStringLiteral("All files (*)"));
-        }
-        QCOMPARE(sg::fileDialogFilters(FileKind::measurements).first(),
-                 QStringLiteral("Measurement files (*.txt *.csv *.ti3)"));
+        QCOMPARE(sg::fileDialogFilters(FileKind::measurements),
+                 (QStringList{"Measurement files (*.txt *.csv *.ti3)", "All files (*)"}));
     }
 
     void saveRowSavesThenExportsAndSaysWhatItWrote() {
@@ -182,10 +178,6 @@ private slots:
             }
         }
         QCOMPARE(sg::readableOnWhite(Qt::black), QColor(Qt::black));
-        QCOMPARE(sg::channelSeriesStyle(4).penStyle, Qt::DashLine);
-        QCOMPARE(sg::channelSeriesStyle(7).penStyle, Qt::DotLine);
-        QCOMPARE(sg::inkSeriesStyle("x", "Light Black").penStyle, Qt::DashLine);
-        QCOMPARE(sg::inkSeriesStyle("x", "Black").penStyle, Qt::SolidLine);
     }
 };
 

@@ -4,7 +4,10 @@
 
 #include <cmath>
 
+#include "Common/Strings.h"
+#include "QuadFiles/InkList.h"
 #include "Support/GoldenFile.h"
+#include "Support/QuadText.h"
 #include "Support/TemporaryFolder.h"
 #include "Support/TestData.h"
 
@@ -89,16 +92,14 @@ TEST(CurveBlend, SavedBlendKeepsCurve1sHeaderAndLoadsBack) {
 // Curve 1 with 51 comment lines: with the two note lines the header would run past what the
 // reader takes, so the notes join the last comment line and the blend still loads.
 TEST(CurveBlend, BlendOfACurveWithAFullHeaderLoadsBack) {
-    std::string text = "## QuadToneRIP K,C,M,Y";
+    std::vector<std::string> notes;
     for (int note = 1; note <= 51; ++note) {
-        text += "\n# note " + std::to_string(note);
+        notes.push_back("# note " + std::to_string(note));
     }
-    for (const char* label : {"# K Curve", "# C Curve", "# M Curve", "# Y Curve"}) {
-        text += std::string("\n") + label;
-        for (int level = 0; level < 256; ++level) {
-            text += "\n" + std::to_string(level * 100);
-        }
-    }
+    const std::string text =
+        joinStrings(quadtest::quadLines("## QuadToneRIP K,C,M,Y", notes, InkList::labelsFor4Inks,
+                                        quadtest::numberedCurve(4)),
+                    "\n");
     const testing::TemporaryFolder folder;
     CurveBlend blend;
     ASSERT_TRUE(blend.loadCurve1(folder.write("full.quad", text)).isDone());

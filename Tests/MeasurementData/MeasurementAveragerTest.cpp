@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "Common/Diagnostics.h"
@@ -10,8 +9,8 @@ namespace sg {
 namespace {
 
 // Patch k of print r: distinct per patch, close between prints.
-double sample(int k, int r) {
-    return 100.0 - 3.0 * k + 0.1 * r;
+double sample(std::size_t k, std::size_t r) {
+    return 100.0 - 3.0 * static_cast<double>(k) + 0.1 * static_cast<double>(r);
 }
 
 TEST(MeasurementAveragerTest, PatchCountTableDecidesPatchesAndSamples) {
@@ -40,41 +39,30 @@ TEST(MeasurementAveragerTest, PatchCountTableDecidesPatchesAndSamples) {
     }
 }
 
-TEST(MeasurementAveragerTest, PrintsListedOneAfterAnotherAreRegrouped) {
-    std::vector<double> values;
-    for (int r = 0; r < 3; ++r) {
-        for (int k = 0; k < 21; ++k) {
-            values.push_back(sample(k, r));
-        }
+// Three prints of a 21-step wedge, listed print after print or patch by patch: the same means,
+// each summed in print order.
+TEST(MeasurementAveragerTest, RepeatsAreAveragedPerPatchInEitherOrder) {
+    std::vector<double> byPrint;
+    std::vector<double> byPatch;
+    for (std::size_t i = 0; i < 63; ++i) {
+        byPrint.push_back(sample(i % 21, i / 21));
+        byPatch.push_back(sample(i / 3, i % 3));
     }
     const DiagnosticsCapture quiet;
-    // The middle window (indices 30..32) holds patches 9..11 of the second print.
-    EXPECT_FALSE(MeasurementAverager::isGroupedByPatch(values, 3));
-    const std::vector<double> means = MeasurementAverager::averaged(values);
-    ASSERT_EQ(means.size(), 21u);
-    EXPECT_EQ(means[0], (values[0] + values[21] + values[42]) / 3);
-    for (int k = 0; k < 21; ++k) {
-        EXPECT_DOUBLE_EQ(means[static_cast<std::size_t>(k)], sample(k, 1));
+    // The middle window (indices 30..32) of the prints holds patches 9..11 of the second.
+    EXPECT_FALSE(MeasurementAverager::isGroupedByPatch(byPrint, 3));
+    EXPECT_TRUE(MeasurementAverager::isGroupedByPatch(byPatch, 3));
+    for (const std::vector<double>& values : {byPrint, byPatch}) {
+        const std::vector<double> means = MeasurementAverager::averaged(values);
+        ASSERT_EQ(means.size(), 21u);
+        for (std::size_t k = 0; k < 21; ++k) {
+            EXPECT_EQ(means[k], (sample(k, 0) + sample(k, 1) + sample(k, 2)) / 3) << k;
+        }
+        EXPECT_EQ(MeasurementAverager::averagedIfRepeated(values), means);
     }
 }
 
-TEST(MeasurementAveragerTest, RepeatsNextToEachOtherAreAveragedInPlace) {
-    std::vector<double> values;
-    for (int k = 0; k < 21; ++k) {
-        for (int r = 0; r < 3; ++r) {
-            values.push_back(sample(k, r));
-        }
-    }
-    const DiagnosticsCapture quiet;
-    EXPECT_TRUE(MeasurementAverager::isGroupedByPatch(values, 3));
-    const std::vector<double> means = MeasurementAverager::averaged(values);
-    ASSERT_EQ(means.size(), 21u);
-    for (std::size_t k = 0; k < 21; ++k) {
-        EXPECT_EQ(means[k], (values[3 * k] + values[3 * k + 1] + values[3 * k + 2]) / 3);
-    }
-}
-
-TEST(MeasurementAveragerTest, RepeatTestOfTheParsersPrefersLargeWedges) {
+TEST(MeasurementAveragerTest, ParsersAverageOnlyWhatRepeats) {
     // 256 counts from 128, before 21 or 51.
     const std::pair<std::size_t, double> rows[] = {{21, 1},   {42, 2},  {63, 3},  {102, 2},
                                                    {252, 12}, {256, 2}, {128, 1}, {129, 0},
@@ -82,21 +70,9 @@ TEST(MeasurementAveragerTest, RepeatTestOfTheParsersPrefersLargeWedges) {
     for (const auto& [count, repeats] : rows) {
         EXPECT_EQ(MeasurementAverager::repeatCount(count), repeats) << count;
     }
-}
-
-TEST(MeasurementAveragerTest, ParsersKeepTheMeansOrTheValuesAsTheyAre) {
-    std::vector<double> threePrints;
-    for (int r = 0; r < 3; ++r) {
-        for (int k = 0; k < 21; ++k) {
-            threePrints.push_back(sample(k, r));
-        }
-    }
-    const DiagnosticsCapture quiet;
-    EXPECT_EQ(MeasurementAverager::averagedIfRepeated(threePrints),
-              MeasurementAverager::averaged(threePrints));
-
     // 21 values repeat nothing; 256 and 384 pass the repeat test, but the averager finds one
     // sample per patch in them.
+    const DiagnosticsCapture quiet;
     for (const std::size_t count : {21u, 256u, 384u}) {
         std::vector<double> values;
         for (std::size_t i = 0; i < count; ++i) {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include "App/SaveRow.h"
 #include "Support/GoldenFile.h"
@@ -22,8 +23,9 @@ bool saveThroughRow(ScriptedUiServices& ui, SaveRow& row, const QString& target,
     return ui.alerts.empty() && ui.scriptFinished();
 }
 
-QString compareCliWithView(const ComparisonRow& row, const ViewSave& saveWithView,
-                           const QString& workFolder) {
+namespace {
+
+QString compareRow(const ComparisonRow& row, const QString& workFolder) {
     const QDir work(workFolder);
     const QString paper = QStringLiteral("Baryta 300");
     const QString viewXml = row.gutenprint ? work.filePath("view/" + paper) : QString();
@@ -31,7 +33,7 @@ QString compareCliWithView(const ComparisonRow& row, const ViewSave& saveWithVie
     if (row.gutenprint && !(QDir().mkpath(viewXml) && QDir().mkpath(cliXml))) {
         return QStringLiteral("cannot make the export folders");
     }
-    if (!saveWithView(work.filePath("view.quad"), viewXml)) {
+    if (!row.saveWithView(work.filePath("view.quad"), viewXml)) {
         return QStringLiteral("the view did not save without a word");
     }
     const QByteArray viewBytes = bytesOf(work.filePath("view.quad"));
@@ -69,6 +71,20 @@ QString compareCliWithView(const ComparisonRow& row, const ViewSave& saveWithVie
         }
     }
     return {};
+}
+
+}  // namespace
+
+QString compareCliWithView(const std::vector<ComparisonRow>& rows) {
+    QString differences;
+    for (const ComparisonRow& row : rows) {
+        const QTemporaryDir work;
+        const QString difference = compareRow(row, work.path());
+        if (!difference.isEmpty()) {
+            differences += row.golden + ": " + difference + "\n";
+        }
+    }
+    return differences;
 }
 
 }  // namespace sg::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -13,16 +14,17 @@ namespace sg::testing {
 
 class ScriptedUiServices;
 
+// Saves with a fresh view set up as a row says, into `target`, exporting into `xmlFolder`
+// when it is not empty. False when the view showed an alert or asked an unscripted dialog.
+using ViewSave = std::function<bool(const QString& target, const QString& xmlFolder)>;
+
 // One row of a tool's CLI-versus-view comparison.
 struct ComparisonRow {
     QStringList cliArguments;  // the subcommand and its settings, without --output/--gutenprint
     QString golden;            // the expected .quad file under Tests/Data/golden
-    bool gutenprint = false;   // also export, into a folder named like a paper
+    bool gutenprint;           // also export, into a folder named like a paper
+    ViewSave saveWithView;
 };
-
-// Saves with a fresh view set up as the row says, into `target`, exporting into `xmlFolder`
-// when it is not empty. False when the view showed an alert or asked an unscripted dialog.
-using ViewSave = std::function<bool(const QString& target, const QString& xmlFolder)>;
 
 // A view's save as the user makes it: the row's "Also export Gutenprint XML" box on when
 // `xmlFolder` is not empty, the save dialog answered with `target` and the folder dialog with
@@ -31,10 +33,9 @@ using ViewSave = std::function<bool(const QString& target, const QString& xmlFol
 bool saveThroughRow(ScriptedUiServices& ui, SaveRow& row, const QString& target,
                     const QString& xmlFolder, const std::function<void()>& save);
 
-// The view's save, the CLI's file (--output) and standard output, and the golden file agree byte
-// for byte, and so do the Gutenprint files of view and CLI. Returns what differed, or an empty
-// string. `workFolder` is an empty temporary folder.
-QString compareCliWithView(const ComparisonRow& row, const ViewSave& saveWithView,
-                           const QString& workFolder);
+// For each row, in a folder of its own: the view's save, the CLI's file (--output) and standard
+// output, and the golden file agree byte for byte, and so do the Gutenprint files of view and
+// CLI. Returns what differed, a line per row, or an empty string.
+QString compareCliWithView(const std::vector<ComparisonRow>& rows);
 
 }  // namespace sg::testing

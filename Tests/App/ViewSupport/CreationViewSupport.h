@@ -2,13 +2,10 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QLabel>
-#include <QLineSeries>
 #include <QSlider>
 #include <QSpinBox>
 
 #include "App/CurveCreationView.h"
-#include "App/InkCurveChart.h"
 
 namespace sg::testing {
 
@@ -47,34 +44,6 @@ QString inkTableMismatch(const InkSlotTable& table, const Tool& tool) {
         }
     }
     return mismatches.join(QStringLiteral(", "));
-}
-
-// Everything the shared parts of a creation tab show, to prove that a refused action changed
-// nothing.
-inline QStringList shownBy(const CurveCreationView& view) {
-    QStringList shown{view.printerModelBox()->currentText(), view.channelsLabel()->text(),
-                      view.curveChart()->placeholderText(), view.curveChart()->caption()};
-    for (std::size_t slot = 0; slot < InkSlotRanges::slotCount; ++slot) {
-        const InkSlotTable::Row& row = view.inkTable()->row(slot);
-        shown << row.ink->currentText() << QString::number(row.inkLimit->value())
-              << row.inkLimitValue->text() << row.startingOverlap->text()
-              << row.endingOverlap->text();
-        if (row.grayValue) {
-            shown << row.grayValue->text();
-        }
-        if (row.hardwareLimit) {
-            shown << row.hardwareLimit->text();
-        }
-        if (row.measuredGrayValue) {
-            shown << row.measuredGrayValue->text();
-        }
-    }
-    for (const QLineSeries* line : view.curveChart()->curveSeries()) {
-        for (const QPointF& point : line->points()) {
-            shown << QString::number(point.y());
-        }
-    }
-    return shown;
 }
 
 }  // namespace sg::testing

@@ -2,34 +2,42 @@
 
 namespace sg::testing {
 
-std::optional<QString> ScriptedUiServices::next(std::deque<QString>& answers) {
+namespace {
+
+// The next scripted answer; none, and one more unexpected dialog, when the script has run out.
+template <typename Answer>
+std::optional<Answer> next(std::deque<Answer>& answers, int& unexpectedDialogs) {
     if (answers.empty()) {
         ++unexpectedDialogs;
         return std::nullopt;
     }
-    const QString answer = answers.front();
+    const Answer answer = answers.front();
     answers.pop_front();
-    if (answer.isNull()) {
-        return std::nullopt;  // a scripted cancel
-    }
     return answer;
 }
 
+// A null path is a scripted cancel.
+std::optional<QString> chosen(const std::optional<QString>& answer) {
+    return answer && !answer->isNull() ? answer : std::nullopt;
+}
+
+}  // namespace
+
 std::optional<QString> ScriptedUiServices::chooseFileToOpen(FileKind kind, const QString& title) {
     openRequests.push_back({kind, title, QString()});
-    return next(openAnswers_);
+    return chosen(next(openAnswers_, unexpectedDialogs));
 }
 
 std::optional<QString> ScriptedUiServices::chooseFileToSave(FileKind kind, const QString& title,
                                                             const QString& suggestedPath) {
     saveRequests.push_back({kind, title, suggestedPath});
-    const std::optional<QString> path = next(saveAnswers_);
+    const std::optional<QString> path = chosen(next(saveAnswers_, unexpectedDialogs));
     return path ? std::optional<QString>(withSaveSuffix(*path, kind)) : std::nullopt;
 }
 
 std::optional<QString> ScriptedUiServices::chooseFolder(FileKind kind, const QString& title) {
     folderRequests.push_back({kind, title, QString()});
-    return next(folderAnswers_);
+    return chosen(next(folderAnswers_, unexpectedDialogs));
 }
 
 void ScriptedUiServices::showAlert(const Alert& alert) {
@@ -38,24 +46,12 @@ void ScriptedUiServices::showAlert(const Alert& alert) {
 
 UnsavedResultAnswer ScriptedUiServices::askAboutUnsavedResult(const QString& what) {
     unsavedQuestions.push_back(what);
-    if (unsavedAnswers_.empty()) {
-        ++unexpectedDialogs;
-        return UnsavedResultAnswer::cancel;
-    }
-    const UnsavedResultAnswer answer = unsavedAnswers_.front();
-    unsavedAnswers_.pop_front();
-    return answer;
+    return next(unsavedAnswers_, unexpectedDialogs).value_or(UnsavedResultAnswer::cancel);
 }
 
 bool ScriptedUiServices::confirm(const Confirmation& question) {
     confirmations.push_back(question);
-    if (confirmAnswers_.empty()) {
-        ++unexpectedDialogs;
-        return false;
-    }
-    const bool answer = confirmAnswers_.front();
-    confirmAnswers_.pop_front();
-    return answer;
+    return next(confirmAnswers_, unexpectedDialogs).value_or(false);
 }
 
 bool ScriptedUiServices::scriptFinished() const {

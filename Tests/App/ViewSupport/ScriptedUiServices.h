@@ -51,8 +51,6 @@ public:
     bool scriptFinished() const;
 
 private:
-    std::optional<QString> next(std::deque<QString>& answers);
-
     std::deque<QString> openAnswers_;
     std::deque<QString> saveAnswers_;
     std::deque<QString> folderAnswers_;
