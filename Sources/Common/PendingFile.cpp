@@ -102,18 +102,6 @@ PendingFile::PendingFile(PendingFile&& other) noexcept
       target_(std::move(other.target_)),
       temporary_(std::exchange(other.temporary_, {})) {}
 
-PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
-    if (this != &other) {
-        if (!temporary_.empty()) {
-            ::unlink(temporary_.c_str());
-        }
-        name_ = std::move(other.name_);
-        target_ = std::move(other.target_);
-        temporary_ = std::exchange(other.temporary_, {});
-    }
-    return *this;
-}
-
 PendingFile::~PendingFile() {
     if (!temporary_.empty()) {
         ::unlink(temporary_.c_str());

@@ -24,7 +24,7 @@ public:
     static Result<PendingFile> write(const std::filesystem::path& path, std::string_view text);
 
     PendingFile(PendingFile&& other) noexcept;
-    PendingFile& operator=(PendingFile&& other) noexcept;
+    PendingFile& operator=(PendingFile&&) = delete;
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
     ~PendingFile();

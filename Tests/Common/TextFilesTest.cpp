@@ -42,6 +42,8 @@ TEST(DecodeText, ChoosesBetweenWindows1252AndMacRoman) {
         {"caf\x8E au lait", "caf\xC3\xA9 au lait"},
         {"caf\xE9 au lait", "caf\xC3\xA9 au lait"},
         {"\xD2Paper\xD3", "\xE2\x80\x9CPaper\xE2\x80\x9D"},
+        // An upper-case word: on a Mac the byte would be a quotation mark.
+        {"M\xDCNCHEN", "M\xC3\x9CNCHEN"},
         // A tie goes to Windows-1252: both read as two plausible characters here.
         {"\x80\x99", "\xE2\x82\xAC\xE2\x84\xA2"},
         // Not UTF-8: a truncated sequence at the end.

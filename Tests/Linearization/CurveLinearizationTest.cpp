@@ -76,7 +76,10 @@ TEST(CurveLinearizationTest, ReadsChannelsAtTheCorrectedPositions) {
     shortFirst[0].resize(200);
     EXPECT_EQ(linearizedCurve(shortFirst, correction, levels, NonNumbers::silent),
               (QuadCurve{shortFirst[0], result[1]}));
-    // A correction of fewer than 255 values: no result at all, rather than reading past it.
+    // 255 values are enough, level 255 being never looked up; fewer give no result at all,
+    // rather than reading past them.
+    correction.resize(255);
+    EXPECT_EQ(linearizedCurve(quad, correction, levels, NonNumbers::silent), result);
     correction.resize(254);
     EXPECT_TRUE(linearizedCurve(quad, correction, levels, NonNumbers::silent).empty());
 }
