@@ -59,11 +59,6 @@ ComparisonRow row(const Levels& levels, const char* golden, bool gutenprint = fa
 class QuadLevelsViewTest : public QObject, ViewFixture<QuadLevelsViewController> {
     Q_OBJECT
 
-    void load(const QString& path) {
-        ui->answerOpen(path);
-        view->curveBox()->loadButton()->click();
-    }
-
 private slots:
     void init() { QVERIFY(setUp()); }
     void cleanup() { QVERIFY(scriptFinished()); }
@@ -80,7 +75,7 @@ private slots:
     }
 
     void selectionReachesTheToolAndTheReadoutsAgree() {
-        load(warmFile);
+        openWith(warmFile, view->curveBox()->loadButton());
         QCOMPARE(ui->openRequests.back().kind, sg::FileKind::curve);
         QCOMPARE(view->documentNames(), QStringList{"WarmBaryta8.quad"});
         QVERIFY(!view->hasUnsavedResult());
@@ -101,7 +96,7 @@ private slots:
     }
 
     void saveAndExportReachTheTool() {
-        load(warmFile);
+        openWith(warmFile, view->curveBox()->loadButton());
         view->rangeSlider()->setSelection({0.6, 1.0});
         view->zeroFirstCheck()->setChecked(true);
         QVERIFY(view->tool().trimmedCurve()[0][0] > 0.0);
@@ -125,7 +120,7 @@ private slots:
 
     // Tab runs down the column, then to the range under the graph.
     void keyboardFollowsTheLayout() {
-        load(warmFile);
+        openWith(warmFile, view->curveBox()->loadButton());
         view->show();
         QVERIFY(QTest::qWaitForWindowActive(view));
         view->curveBox()->loadButton()->setFocus();
@@ -145,11 +140,11 @@ private slots:
     }
 
     void refusedFileLeavesTheViewAsItWas() {
-        load(warmFile);
+        openWith(warmFile, view->curveBox()->loadButton());
         view->rangeSlider()->setSelection({0.2, 0.8});
         const QStringList shown = shownBy(*view);
 
-        load(testDataPath("CurveTools/DivZeroExport.quad"));
+        openWith(testDataPath("CurveTools/DivZeroExport.quad"), view->curveBox()->loadButton());
         QCOMPARE(ui->alerts.size(), 1u);
         QCOMPARE(shownBy(*view), shown);
         QCOMPARE(view->documentNames(), QStringList{"WarmBaryta8.quad"});
