@@ -23,11 +23,6 @@ class AutomaticCurveCreationViewTest : public QObject,
 
     const QString chart3 = examplePath("separation-chart-3-inks.txt");
 
-    void loadChart(const QString& path) {
-        ui->answerOpen(path);
-        view->loadChartButton()->click();
-    }
-
     // The ink limit graph and the measured gray values are the tool's.
     void verifyInks() const {
         const std::vector<sg::InkGraphSeries> graph = view->tool().inkLimitGraph();
@@ -47,7 +42,7 @@ private slots:
 
     void chartAndSlotControlsReachTheTool() {
         verifyInks();
-        loadChart(chart3);
+        openWith(chart3, view->loadChartButton());
         QCOMPARE(ui->openRequests.back().kind, sg::FileKind::measurements);
         QCOMPARE(view->documentNames(), QStringList{"separation-chart-3-inks.txt"});
         QCOMPARE(view->inkCountLabel()->text(), QStringLiteral("3 inks"));
@@ -70,12 +65,12 @@ private slots:
     }
 
     void refusalsLeaveTheViewAsItWas() {
-        loadChart(chart3);
+        openWith(chart3, view->loadChartButton());
         view->printerModelBox()->setCurrentText(QStringLiteral("P800"));
         const QStringList before = shownBy(*view);
 
         // A recognised measurement file, but not CGATS.
-        loadChart(testDataPath("measurements/datatool-wedge21.txt"));
+        openWith(testDataPath("measurements/datatool-wedge21.txt"), view->loadChartButton());
         QCOMPARE(ui->alerts.size(), 1u);
         QCOMPARE(shownBy(*view), before);
         QCOMPARE(view->documentNames(), QStringList{"separation-chart-3-inks.txt"});

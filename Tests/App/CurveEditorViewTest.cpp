@@ -43,8 +43,7 @@ private slots:
         view->resize(1000, 680);
         view->show();
         QVERIFY(QTest::qWaitForWindowActive(view));
-        ui->answerOpen(glossyFile);
-        view->openFile();
+        openWith(glossyFile, &CurveEditorViewController::openFile);
     }
 
     void cleanup() { QVERIFY(scriptFinished()); }

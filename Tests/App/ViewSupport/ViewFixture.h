@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include <QAbstractSlider>
@@ -34,6 +35,17 @@ protected:
     }
     // True when every scripted answer was used and no dialog came unasked.
     bool scriptFinished() const { return ui->scriptFinished(); }
+    // Answers the next open dialog with `path`, then triggers `load`: a slot of the view or a
+    // button.
+    template <typename Load>
+    void openWith(const QString& path, Load load) {
+        ui->answerOpen(path);
+        if constexpr (std::is_pointer_v<Load>) {
+            load->click();
+        } else {
+            (view->*load)();
+        }
+    }
 
     ScriptedUiServices* ui = nullptr;
     View* view = nullptr;
