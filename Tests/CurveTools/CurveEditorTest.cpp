@@ -71,8 +71,10 @@ TEST(CurveEditor, PressHitsAPointStrictlyCloserThanTenUnits) {
 TEST(CurveEditor, InsertionSortsByXAndDropsASecondPointAtTheSameX) {
     CurveEditor editor = loadedEditor();
     const std::vector<Point> before = editor.editPoints();
-    editor.insertPoint({before[5].x, 1});
-    EXPECT_EQ(editor.editPoints(), before);
+    for (const std::size_t k : {5u, 22u}) {  // inside and at the end
+        editor.insertPoint({before[k].x, 1});
+        EXPECT_EQ(editor.editPoints(), before) << k;
+    }
     editor.insertPoint({before[5].x + 1, 1});
     editor.insertPoint({before[5].x + 1, 2});
     ASSERT_EQ(editor.editPoints().size(), 24u);
@@ -113,6 +115,10 @@ TEST(CurveEditor, KeysFollowTheEditingPoint) {
 
 TEST(CurveEditor, ReleaseOutsideDeletesDownToAnEmptyEditThatNothingBreaks) {
     CurveEditor editor(width, height);
+    // The frame's edges are inside: a release on them moves the point.
+    editor.press({width, 497});
+    editor.release({width, height});
+    EXPECT_EQ(editor.editPoints().back(), (Point{width, height}));
     editor.press({width, 497});
     editor.drag({width + 5, 300});
     editor.release({width + 5, 300});

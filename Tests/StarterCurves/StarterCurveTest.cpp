@@ -7,6 +7,7 @@
 
 #include "StarterCurves/BlackBoost.h"
 #include "StarterCurves/TonerBaseCurves.h"
+#include "Support/GoldenFile.h"
 
 namespace sg {
 namespace {
@@ -128,6 +129,30 @@ TEST(StarterCurve, TableByPrinterAndPaperAndTonerInksReplaceTheirAmountOfBlack) 
                 }
             }
         }
+    }
+}
+
+// The given key values fix each built-in ramp only in part: the files pin every value, each table
+// as it stands (K3, no boost) and every toner curve at full strength, where no value is lost to
+// truncation. (The other tables are in the tool's and the command's golden files.)
+TEST(StarterCurve, EveryTableAndTonerCurveWritesItsFile) {
+    using enum PrinterModel;
+    const std::pair<StarterSettings, const char*> rows[] = {
+        {{.printer = p600, .paper = Paper::gloss}, "k8-gloss.quad"},
+        {{.printer = x800, .paper = Paper::gloss}, "x880-gloss.quad"},
+        {{.printer = p9000, .paper = Paper::gloss}, "k10-gloss.quad"},
+        {{.printer = x900, .paper = Paper::matte}, "k10-matte.quad"},
+        {{.printer = p600, .paper = Paper::dtpGravure}, "dtp-gravure.quad"},
+        {{.printer = p9000,
+          .paper = Paper::gravure,
+          .toner = Toner::custom,
+          .saturation = 2.0,
+          .custom = {1.0, 1.0, 1.0}},
+         "toner-curves.quad"},
+    };
+    for (const auto& [settings, golden] : rows) {
+        EXPECT_TRUE(testing::matchesGoldenFile(StarterCurve(settings).fileText(),
+                                               std::string("starter/") + golden));
     }
 }
 
