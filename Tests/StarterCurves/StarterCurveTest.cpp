@@ -1,6 +1,7 @@
 #include "StarterCurves/StarterCurve.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -137,22 +138,26 @@ TEST(StarterCurve, TableByPrinterAndPaperAndTonerInksReplaceTheirAmountOfBlack) 
 // truncation. (The other tables are in the tool's and the command's golden files.)
 TEST(StarterCurve, EveryTableAndTonerCurveWritesItsFile) {
     using enum PrinterModel;
-    const std::pair<StarterSettings, const char*> rows[] = {
-        {{.printer = p600, .paper = Paper::gloss}, "k8-gloss.quad"},
-        {{.printer = x800, .paper = Paper::gloss}, "x880-gloss.quad"},
-        {{.printer = p9000, .paper = Paper::gloss}, "k10-gloss.quad"},
-        {{.printer = x900, .paper = Paper::matte}, "k10-matte.quad"},
-        {{.printer = p600, .paper = Paper::dtpGravure}, "dtp-gravure.quad"},
-        {{.printer = p9000,
-          .paper = Paper::gravure,
-          .toner = Toner::custom,
-          .saturation = 2.0,
-          .custom = {1.0, 1.0, 1.0}},
-         "toner-curves.quad"},
-    };
+    StarterSettings tonerCurves;
+    tonerCurves.printer = p9000;
+    tonerCurves.paper = Paper::gravure;
+    tonerCurves.toner = Toner::custom;
+    tonerCurves.saturation = 2.0;
+    tonerCurves.custom = {1.0, 1.0, 1.0};
+    std::vector<std::pair<StarterSettings, std::string>> rows = {{tonerCurves, "toner-curves"}};
+    for (const auto& [printer, paper, golden] : {std::tuple{p600, Paper::gloss, "k8-gloss"},
+                                                 {x800, Paper::gloss, "x880-gloss"},
+                                                 {p9000, Paper::gloss, "k10-gloss"},
+                                                 {x900, Paper::matte, "k10-matte"},
+                                                 {p600, Paper::dtpGravure, "dtp-gravure"}}) {
+        StarterSettings table;
+        table.printer = printer;
+        table.paper = paper;
+        rows.emplace_back(table, golden);
+    }
     for (const auto& [settings, golden] : rows) {
         EXPECT_TRUE(testing::matchesGoldenFile(StarterCurve(settings).fileText(),
-                                               std::string("starter/") + golden));
+                                               "starter/" + golden + ".quad"));
     }
 }
 
