@@ -61,16 +61,5 @@ TEST(RealMeasurementsTest, ProfilingChartExportsLoadTheirWholeDataBlock) {
     }
 }
 
-TEST(RealMeasurementsTest, PatchSetWithoutLabLIsRefused) {
-    const std::filesystem::path path =
-        realSample("abw_patchset_Repeat_5x_Neutrals_52_All_noLab.txt");
-    const DiagnosticsCapture quiet;
-    const auto file = MeasurementFile::load(path);
-    ASSERT_TRUE(file.ok());
-    EXPECT_EQ(file.value().detectFormat(), MeasurementFormat::cgats);
-    EXPECT_FALSE(readLinearizationSeries(file.value()).ok());
-    EXPECT_FALSE(readSeparationChartSeries(file.value()).ok());
-}
-
 }  // namespace
 }  // namespace sg
