@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "Common/Numbers.h"
-#include "Common/Strings.h"
 #include "CurveCreation/InkChannels.h"
 #include "Support/GoldenFile.h"
 #include "Support/TemporaryFolder.h"
@@ -115,13 +113,8 @@ TEST(ManualCurveCreationTest, SavesFourInksPlacedByName) {
 
     TemporaryFolder folder;
     ASSERT_TRUE(tool.saveCurve(folder.path() / "four-inks.quad").isDone());
-    const std::string saved = folder.read("four-inks.quad");
-    EXPECT_TRUE(testing::matchesGoldenFile(saved, "curve-creation/manual-four-inks.quad"));
-    // Every value line a whole number from 0 to 65535.
-    for (const std::string& line : splitString(saved, '\n')) {
-        const std::optional<long long> value = parseInteger(line);
-        ASSERT_TRUE(line.front() == '#' || (value && *value >= 0 && *value <= 65535)) << line;
-    }
+    EXPECT_TRUE(testing::matchesGoldenFile(folder.read("four-inks.quad"),
+                                           "curve-creation/manual-four-inks.quad"));
 }
 
 }  // namespace
