@@ -254,7 +254,6 @@ TEST_F(LinearizationToolTest, ControlPointsBendTheTargetAndRefuseCrossingInputs)
 
     ASSERT_TRUE(tool.setControlPoint(ControlPoint::shadow, 25, 20).isDone());
     EXPECT_EQ(tool.controlPoints().shadow.adjustment, -20.0);
-    EXPECT_DOUBLE_EQ(tool.controlPoints().shadow.output, 20.0);
     const Snapshot bent(tool);
     EXPECT_NE(bent.target, straight.target);
     EXPECT_NE(bent.linearized, straight.linearized);
@@ -283,9 +282,6 @@ TEST_F(LinearizationToolTest, ControlPointsBendTheTargetAndRefuseCrossingInputs)
 
     tool.resetControlPoints();
     EXPECT_EQ(Snapshot(tool), straight);
-    EXPECT_EQ(tool.controlPoints().shadow.output, 25.0);
-    EXPECT_EQ(tool.controlPoints().midtone.output, 50.0);
-    EXPECT_EQ(tool.controlPoints().highlight.output, 75.0);
 }
 
 TEST_F(LinearizationToolTest, SavesAndExportsTheLinearizedCurve) {
