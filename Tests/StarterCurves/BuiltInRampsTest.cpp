@@ -144,21 +144,5 @@ TEST(BuiltInRamps, KeepTheirKeyValuesAndTheShapeOfAnInkRamp) {
     }
 }
 
-TEST(BuiltInRamps, BlackTablesCarryInkAtEveryLevelAndKeepTheirTotals) {
-    const std::vector<std::pair<BlackTableName, double>> totalsAtLastLevel = {
-        {k8Gloss, 49717},   {k10Gloss, 59867}, {k8Matte, 53601.03}, {k10Matte, 54034},
-        {x880Gloss, 51936}, {gravure, 52316},  {dtpGravure, 14592}};
-    for (const auto& [name, total] : totalsAtLastLevel) {
-        SCOPED_TRACE(static_cast<int>(name));
-        const BlackTable& t = table(name);
-        EXPECT_EQ(std::round((t.black[255] + t.lightBlack[255] + t.lightLightBlack[255]) * 100.0),
-                  std::round(total * 100.0));
-        for (std::size_t level = 1; level < levelCount; ++level) {
-            EXPECT_GT(t.black[level] + t.lightBlack[level] + t.lightLightBlack[level], 0.0)
-                << "level " << level;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace sg
