@@ -83,32 +83,24 @@ QStringList cliArguments(const Settings& settings) {
     return arguments;
 }
 
-bool saveWithView(const Settings& settings, const QString& target, const QString& xmlFolder) {
-    ScriptedUiServices ui;
-    LinearizationViewController view(ui);
-    ui.answerOpen(settings.measurements);
-    view.loadMeasurements();
-    view.methodButton(settings.method)->setChecked(true);
-    view.averagingWindowBox()->setValue(settings.window);
-    view.splineSlider()->setValue(settings.splinePosition);
-    for (const PointSetting& point : settings.points) {
-        view.inputBox(point.which)->setValue(point.input);
-        view.slider(point.which)->setValue(point.slider);
-    }
-    ui.answerOpen(settings.curve);
-    view.loadCurve();
-    if (!settings.notesFile.isEmpty()) {
-        view.notesEdit()->setPlainText(QString::fromUtf8(bytesOf(settings.notesFile)));
-    }
-    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder,
-                          [&view] { view.saveLinearizedCurve(); });
-}
-
 ComparisonRow row(const Settings& settings, const char* golden, bool gutenprint = false) {
-    return {cliArguments(settings), golden, gutenprint,
-            [settings](const QString& target, const QString& xmlFolder) {
-                return saveWithView(settings, target, xmlFolder);
-            }};
+    return viewRow<LinearizationViewController>(
+        cliArguments(settings), golden, gutenprint, [settings](auto& ui, auto& view) {
+            ui.answerOpen(settings.measurements);
+            view.loadMeasurements();
+            view.methodButton(settings.method)->setChecked(true);
+            view.averagingWindowBox()->setValue(settings.window);
+            view.splineSlider()->setValue(settings.splinePosition);
+            for (const PointSetting& point : settings.points) {
+                view.inputBox(point.which)->setValue(point.input);
+                view.slider(point.which)->setValue(point.slider);
+            }
+            ui.answerOpen(settings.curve);
+            view.loadCurve();
+            if (!settings.notesFile.isEmpty()) {
+                view.notesEdit()->setPlainText(QString::fromUtf8(bytesOf(settings.notesFile)));
+            }
+        });
 }
 
 constexpr auto loadMeasurements = &LinearizationViewController::loadMeasurements;
