@@ -31,29 +31,22 @@ using ZonePercents = QList<int>;  // whites, lights, mids, darks, blacks
 
 const char* const zoneOptions[] = {"--whites", "--lights", "--mids", "--darks", "--blacks"};
 
-bool saveWithView(const QString& curve1, const QString& curve2, const ZonePercents& percents,
-                  const QString& target, const QString& xmlFolder) {
-    ScriptedUiServices ui;
-    CurveBlendingViewController view(ui);
-    ui.answerOpen(curve1);
-    view.loadCurve1();
-    ui.answerOpen(curve2);
-    view.loadCurve2();
-    for (qsizetype zone = 0; zone < percents.size(); ++zone) {
-        view.zoneSlider(static_cast<BlendZone>(zone))->setValue(percents[zone]);
-    }
-    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder, [&view] { view.saveBlend(); });
-}
-
 ComparisonRow blend(const QString& curve1, const QString& curve2, const ZonePercents& percents,
                     const char* golden, bool gutenprint = false) {
     QStringList arguments{"blend", curve1, curve2};
     for (qsizetype zone = 0; zone < percents.size(); ++zone) {
         arguments << zoneOptions[zone] << QString::number(percents[zone]);
     }
-    return {arguments, golden, gutenprint, [=](const QString& target, const QString& xmlFolder) {
-                return saveWithView(curve1, curve2, percents, target, xmlFolder);
-            }};
+    return viewRow<CurveBlendingViewController>(
+        arguments, golden, gutenprint, [=](auto& ui, auto& view) {
+            ui.answerOpen(curve1);
+            view.loadCurve1();
+            ui.answerOpen(curve2);
+            view.loadCurve2();
+            for (qsizetype zone = 0; zone < percents.size(); ++zone) {
+                view.zoneSlider(static_cast<BlendZone>(zone))->setValue(percents[zone]);
+            }
+        });
 }
 
 }  // namespace

@@ -83,32 +83,24 @@ QStringList cliArguments(const Settings& settings) {
     return arguments;
 }
 
-bool saveWithView(const Settings& settings, const QString& target, const QString& xmlFolder) {
-    ScriptedUiServices ui;
-    LinearizationViewController view(ui);
-    ui.answerOpen(settings.measurements);
-    view.loadMeasurements();
-    view.methodButton(settings.method)->setChecked(true);
-    view.averagingWindowBox()->setValue(settings.window);
-    view.splineSlider()->setValue(settings.splinePosition);
-    for (const PointSetting& point : settings.points) {
-        view.inputBox(point.which)->setValue(point.input);
-        view.slider(point.which)->setValue(point.slider);
-    }
-    ui.answerOpen(settings.curve);
-    view.loadCurve();
-    if (!settings.notesFile.isEmpty()) {
-        view.notesEdit()->setPlainText(QString::fromUtf8(bytesOf(settings.notesFile)));
-    }
-    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder,
-                          [&view] { view.saveLinearizedCurve(); });
-}
-
 ComparisonRow row(const Settings& settings, const char* golden, bool gutenprint = false) {
-    return {cliArguments(settings), golden, gutenprint,
-            [settings](const QString& target, const QString& xmlFolder) {
-                return saveWithView(settings, target, xmlFolder);
-            }};
+    return viewRow<LinearizationViewController>(
+        cliArguments(settings), golden, gutenprint, [settings](auto& ui, auto& view) {
+            ui.answerOpen(settings.measurements);
+            view.loadMeasurements();
+            view.methodButton(settings.method)->setChecked(true);
+            view.averagingWindowBox()->setValue(settings.window);
+            view.splineSlider()->setValue(settings.splinePosition);
+            for (const PointSetting& point : settings.points) {
+                view.inputBox(point.which)->setValue(point.input);
+                view.slider(point.which)->setValue(point.slider);
+            }
+            ui.answerOpen(settings.curve);
+            view.loadCurve();
+            if (!settings.notesFile.isEmpty()) {
+                view.notesEdit()->setPlainText(QString::fromUtf8(bytesOf(settings.notesFile)));
+            }
+        });
 }
 
 constexpr auto loadMeasurements = &LinearizationViewController::loadMeasurements;
@@ -350,30 +342,25 @@ private slots:
     }
 
     // What the command line makes of awkward input: the readers' own rules are tested in the
-    // core tests; these check that the commands pass them on.
-    void optionValuesThatAreNotNumbersAreUsageErrors() {
+    // core tests; these check that the commands pass them on. The same command without a bad
+    // value reads the .ti3 file, and so does the measurements command.
+    void optionValuesThatAreNotNumbersAreUsageErrorsAndBothCommandsReadTi3Files() {
+        const QStringList linearize{"linearize", "--measurements",           ti3, "--quad", curve4,
+                                    "--output",  folder.filePath("out.quad")};
         const QList<QStringList> options{
             {"--spline", "nan"}, {"--spline", "inf"}, {"--spline", "1e999"}, {"--spline", "0x1"},
             {"--window", "nan"}, {"--window", "2.5"}, {"--shadow", "nan:0"}};
         for (const QStringList& option : options) {
-            const CliRun run = runCli(QStringList{"linearize", "--measurements", ti3, "--quad",
-                                                  curve4, "--output", folder.filePath("out.quad")} +
-                                      option);
+            const CliRun run = runCli(linearize + option);
             QVERIFY2(run.exitCode == 2, qPrintable(option.join(' ')));
             QVERIFY(!run.err.isEmpty());
         }
         QVERIFY(QDir(folder.path()).isEmpty());
-    }
-
-    void bothCommandsReadTi3Files() {
+        QCOMPARE(runCli(linearize).exitCode, 0);
+        QVERIFY(sg::QuadFile::load(folder.filePath("out.quad").toStdString()).ok());
         const CliRun series = runCli({"measurements", ti3});
         QCOMPARE(series.exitCode, 0);
         QVERIFY(series.out.startsWith("CGATS\n88.4"));
-        const QString output = folder.filePath("linearized.quad");
-        const CliRun linearized =
-            runCli({"linearize", "--measurements", ti3, "--quad", curve4, "-o", output});
-        QCOMPARE(linearized.exitCode, 0);
-        QVERIFY(sg::QuadFile::load(output.toStdString()).ok());
     }
 
     void aFailedWriteToTheStandardOutputSaysWhy() {

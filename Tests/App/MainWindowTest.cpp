@@ -221,7 +221,7 @@ private slots:
         QVERIFY(ui.scriptFinished());
     }
 
-    void commandLineFilesReachTheToolAsTheOpenDialogWould() {
+    void commandLineAndDroppedFilesReachTheToolAsTheOpenDialogWould() {
         ScriptedUiServices ui;
         MainWindow byDialog(ui);
         auto* dialogView = linearization(byDialog);
@@ -247,6 +247,13 @@ private slots:
         byCommandLine.openFiles({warmFile});
         QCOMPARE(byCommandLine.currentTool()->toolTitle(), QStringLiteral("Quad Levels"));
         QCOMPARE(byCommandLine.currentTool()->documentNames(), QStringList{"WarmBaryta8.quad"});
+
+        // A drop goes where the command line's files go, if one tool takes them all.
+        QVERIFY(!dropFiles(byCommandLine, {warmFile, "/a/print.pdf"}));
+        QVERIFY(dropFiles(byCommandLine, {warmFile, wedge}));
+        QCOMPARE(byCommandLine.currentTool()->documentNames(),
+                 (QStringList{"WarmBaryta8.quad", "wedge-21-steps.txt"}));
+        QVERIFY(ui.alerts.empty());
 
         byCommandLine.openFiles({"/a/print.pdf"});
         QCOMPARE(ui.alerts.size(), 1u);
@@ -289,18 +296,6 @@ private slots:
         QCOMPARE(stored.recentFiles().size(), sg::AppSettings::recentFileLimit);
         QCOMPARE(stored.recentFiles().first(), folder.filePath("9.quad"));
         QVERIFY(ui.scriptFinished());
-    }
-
-    // A drop goes where the command line's files go, if one tool takes them all.
-    void dropsGoToTheToolThatTakesThem() {
-        ScriptedUiServices ui;
-        MainWindow window(ui);
-        quadLevels(window);
-        QVERIFY(!dropFiles(window, {warmFile, "/a/print.pdf"}));
-        QVERIFY(dropFiles(window, {wedge, curve}));
-        QCOMPARE(window.currentTool()->documentNames(),
-                 (QStringList{"example-curve.quad", "wedge-21-steps.txt"}));
-        QVERIFY(ui.scriptFinished() && ui.alerts.empty());
     }
 
     void feedbackShowsTheLastRefusalAndCopiesAReport() {

@@ -53,26 +53,15 @@ QStringList cliArguments(const Creation& creation) {
 // The tab set up as the command line is, in the command's order: the printer model, the
 // chart, then slot by slot the ink and its settings.
 template <typename View>
-bool saveWithView(const Creation& creation, const QString& target) {
-    ScriptedUiServices ui;
-    View view(ui);
-    view.printerModelBox()->setCurrentText(creation.printer);
-    if constexpr (std::is_same_v<View, sg::AutomaticCurveCreationViewController>) {
-        ui.answerOpen(creation.chart);
-        view.loadChart();
-    }
-    setInkSlots(view, creation.inks);
-    ui.answerSave(target);
-    view.saveCurve();
-    return ui.alerts.empty() && ui.scriptFinished();
-}
-
-template <typename View>
 ComparisonRow created(const Creation& creation, const char* golden) {
-    return {cliArguments(creation), golden, false,
-            [creation](const QString& target, const QString&) {
-                return saveWithView<View>(creation, target);
-            }};
+    return viewRow<View>(cliArguments(creation), golden, false, [creation](auto& ui, auto& view) {
+        view.printerModelBox()->setCurrentText(creation.printer);
+        if constexpr (std::is_same_v<View, sg::AutomaticCurveCreationViewController>) {
+            ui.answerOpen(creation.chart);
+            view.loadChart();
+        }
+        setInkSlots(view, creation.inks);
+    });
 }
 
 }  // namespace

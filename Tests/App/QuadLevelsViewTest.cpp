@@ -30,17 +30,6 @@ struct Levels {
     bool zeroFirst;
 };
 
-bool saveWithView(const Levels& levels, const QString& target, const QString& xmlFolder) {
-    ScriptedUiServices ui;
-    QuadLevelsViewController view(ui);
-    ui.answerOpen(levels.input);
-    view.loadCurve();
-    view.rangeSlider()->setSelection({levels.start, levels.end});
-    view.zeroFirstCheck()->setChecked(levels.zeroFirst);
-    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder,
-                          [&view] { view.saveTrimmedCurve(); });
-}
-
 ComparisonRow row(const Levels& levels, const char* golden, bool gutenprint = false) {
     QStringList arguments{"levels",  levels.input,
                           "--start", QString::number(levels.start),
@@ -48,9 +37,13 @@ ComparisonRow row(const Levels& levels, const char* golden, bool gutenprint = fa
     if (levels.zeroFirst) {
         arguments << "--zero-first";
     }
-    return {arguments, golden, gutenprint, [levels](const QString& target, const QString& xml) {
-                return saveWithView(levels, target, xml);
-            }};
+    return viewRow<QuadLevelsViewController>(
+        arguments, golden, gutenprint, [levels](auto& ui, auto& view) {
+            ui.answerOpen(levels.input);
+            view.loadCurve();
+            view.rangeSlider()->setSelection({levels.start, levels.end});
+            view.zeroFirstCheck()->setChecked(levels.zeroFirst);
+        });
 }
 
 }  // namespace

@@ -42,22 +42,15 @@ const std::map<QString, Control> controls{
     {"--boost", [](auto& view, auto& value) { view.boostSlider()->setValue(value.toInt()); }},
 };
 
-bool saveWithView(const QStringList& arguments, const QString& target, const QString& xmlFolder) {
-    ScriptedUiServices ui;
-    StarterCurveViewController view(ui);
-    for (qsizetype option = 1; option + 1 < arguments.size(); option += 2) {
-        controls.at(arguments[option])(view, arguments[option + 1]);
-    }
-    return saveThroughRow(ui, *view.saveRow(), target, xmlFolder, [&view] { view.saveCurve(); });
-}
-
 // The command with its options, given as "--option;value;..." in the order the tool takes them.
 ComparisonRow starter(const char* options, const char* golden, bool gutenprint = false) {
     const QStringList arguments = QStringList{"starter"} + QString::fromUtf8(options).split(';');
-    return {arguments, golden, gutenprint,
-            [arguments](const QString& target, const QString& xmlFolder) {
-                return saveWithView(arguments, target, xmlFolder);
-            }};
+    return viewRow<StarterCurveViewController>(
+        arguments, golden, gutenprint, [arguments](auto&, auto& view) {
+            for (qsizetype option = 1; option + 1 < arguments.size(); option += 2) {
+                controls.at(arguments[option])(view, arguments[option + 1]);
+            }
+        });
 }
 
 }  // namespace

@@ -1,27 +1,13 @@
 #include "ViewSupport/CliComparison.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "App/SaveRow.h"
 #include "Support/GoldenFile.h"
 #include "ViewSupport/CliRun.h"
-#include "ViewSupport/ScriptedUiServices.h"
 #include "ViewSupport/TestFiles.h"
 
 namespace sg::testing {
-
-bool saveThroughRow(ScriptedUiServices& ui, SaveRow& row, const QString& target,
-                    const QString& xmlFolder, const std::function<void()>& save) {
-    row.exportXmlCheck()->setChecked(!xmlFolder.isEmpty());
-    ui.answerSave(target);
-    if (!xmlFolder.isEmpty()) {
-        ui.answerFolder(xmlFolder);
-    }
-    save();
-    return ui.alerts.empty() && ui.scriptFinished();
-}
 
 namespace {
 

@@ -3,16 +3,14 @@
 #include <functional>
 #include <vector>
 
+#include <QCheckBox>
 #include <QString>
 #include <QStringList>
 
-namespace sg {
-class SaveRow;
-}
+#include "App/SaveRow.h"
+#include "ViewSupport/ScriptedUiServices.h"
 
 namespace sg::testing {
-
-class ScriptedUiServices;
 
 // Saves with a fresh view set up as a row says, into `target`, exporting into `xmlFolder`
 // when it is not empty. False when the view showed an alert or asked an unscripted dialog.
@@ -26,12 +24,27 @@ struct ComparisonRow {
     ViewSave saveWithView;
 };
 
-// A view's save as the user makes it: the row's "Also export Gutenprint XML" box on when
-// `xmlFolder` is not empty, the save dialog answered with `target` and the folder dialog with
-// `xmlFolder`, then `save` (the view's save action). True when no alert came and every answer
-// was used.
-bool saveThroughRow(ScriptedUiServices& ui, SaveRow& row, const QString& target,
-                    const QString& xmlFolder, const std::function<void()>& save);
+// A row whose view save is the user's: a fresh `View` on scripted dialogs, set up by `setUp`;
+// the save row's "Also export Gutenprint XML" box on when there is an export folder, the save
+// dialog answered with the target and the folder dialog with the export folder, then the view's
+// save. It counts when no alert came and every answer was used.
+template <typename View>
+ComparisonRow viewRow(QStringList cliArguments, QString golden, bool gutenprint,
+                      std::function<void(ScriptedUiServices&, View&)> setUp) {
+    return {std::move(cliArguments), std::move(golden), gutenprint,
+            [setUp](const QString& target, const QString& xmlFolder) {
+                ScriptedUiServices ui;
+                View view(ui);
+                setUp(ui, view);
+                view.saveRow()->exportXmlCheck()->setChecked(!xmlFolder.isEmpty());
+                ui.answerSave(target);
+                if (!xmlFolder.isEmpty()) {
+                    ui.answerFolder(xmlFolder);
+                }
+                view.saveFile();
+                return ui.alerts.empty() && ui.scriptFinished();
+            }};
+}
 
 // For each row, in a folder of its own: the view's save, the CLI's file (--output) and standard
 // output, and the golden file agree byte for byte, and so do the Gutenprint files of view and
